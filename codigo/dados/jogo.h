@@ -1,11 +1,13 @@
 #pragma once
 // One game: the state block, the world tables, the generator and the game folder.
 // There are no globals: tests build as many games as they need side by side.
+#include <array>
 #include <filesystem>
 #include <vector>
 
 #include "dados/estadojogo.h"
 #include "dados/registros.h"
+#include "dados/tabelas.h"
 #include "dados/telas.h"
 #include "utils/aleatorio.h"
 
@@ -22,6 +24,37 @@ struct Jogo {
     std::vector<tecnico_> tecnicos;
     std::vector<selecao_> selecoes;
     std::vector<liga_> ligas;
+
+    // The other saved tables, in the order the saved game keeps them.
+    std::array<precos_, 5> precospadrao{};            // default ticket prices by division 0..4
+    std::vector<financas_> financas;                  // one per entry of `times`
+    std::vector<resultadohist_> resultados;
+    std::array<jogoselecao_, 16> jogosselecoes{};     // knock-out of the national-team tournament
+    std::array<jogomundial_, 6> jogosmundial{};       // club world cup pairings
+    std::array<estadual_, 27> estaduais{};            // one per Brazilian state
+    std::vector<sumula_> sumulas;
+    std::vector<convocado_> convocados;
+    std::vector<mensagem_> mensagens;
+    std::vector<amistoso_> amistosos;
+    std::vector<partida_> partidas;                   // fixtures of the season
+    std::vector<evento_> historicoeventos;
+    std::vector<colocacao_> colocacoes;
+    std::vector<campeao_> campeoes;
+    std::vector<historicoartilheiro_> historicoartilheiros;
+    std::vector<historicotime_> historicotimes;
+    std::vector<transferencia_> transferencias;
+    std::vector<contratacaotecnico_> contratacoestecnicos;
+    std::vector<obraestadio_> obras;
+    std::vector<emprestimo_> emprestimos;
+    std::vector<candidatoquarta_> candidatosquarta;
+    std::vector<notajogo_> notasjogo;
+    std::vector<notasubst_> notassubst;
+    std::vector<estatjogador_> estatisticas;
+    std::vector<artilheiro_> artilheiros;
+    std::vector<presenca_> presencas;
+    std::vector<competicao_> competicoes;
+    std::vector<historicotecnico_> historicotecnicos;
+    std::vector<escalacaosalva_> escalacoessalvas;
 
     // Date of the current calendar day; kept up to date whenever `diaatual` moves.
     data dataatual = 0;
