@@ -22,7 +22,7 @@ struct partida_ {
     uint8_t livre40[4];
     uint8_t jogado;
     uint8_t livre45[3];
-    data data;
+    double data;               // day count of the calendar date
     int32_t pais;
     int32_t renda;
     int32_t publico;
@@ -104,7 +104,7 @@ struct convocado_ {
 struct mensagem_ {
     int32_t time;
     uint8_t livre4[4];
-    data data;
+    double data;               // day count of the calendar date
     int32_t texto;
     int32_t remetente;
     int32_t assunto;
@@ -120,7 +120,7 @@ struct amistoso_ {
     int32_t mandante, visitante;   // -1 once cancelled
     uint8_t jogado;
     uint8_t livre9[7];
-    data data;
+    double data;               // day count of the calendar date
 };
 
 // Match event; in `historicoeventos` `jogo` is the index of the match sheet.
@@ -150,7 +150,7 @@ struct historicotime_ {
 struct transferencia_ {
     int32_t jogador;
     uint8_t livre4[4];
-    data data;
+    double data;               // day count of the calendar date
     int32_t origem, destino, valor;
     uint8_t livre28[4];
 };
