@@ -1,0 +1,27 @@
+#pragma once
+// Building a new game's world from the choices of the new-game screens.
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "dados/arquivosclube.h"
+#include "dados/jogo.h"
+
+namespace quintaro {
+
+// What the championship screen and the club chooser hand to the set-up run.
+struct PreparacaoJogo {
+    std::vector<EntradaCatalogo> catalogo;
+    std::vector<std::string> arquivos;                 // club file of each real club, by club index
+    std::array<std::string, MAX_HUMANOS> nomestecnicos; // typed by each human coach (UTF-8)
+};
+
+// Picks the best playable clubs of the countries whose league is not played.
+void escolheestrangeiros(Jogo& jogo, PreparacaoJogo& prep);
+// Coach of every real club from its file; a human club's file coach stays in the world unemployed.
+void criatecnicos(Jogo& jogo, const PreparacaoJogo& prep, const std::vector<arquivoclube_>& arquivos);
+// Lists for sale (and maybe for loan) the spare players of a computer club with 16 or more.
+void listainicialtransferencias(Jogo& jogo, int clube);
+
+} // namespace quintaro
