@@ -1,6 +1,7 @@
 #include "dados/jogosalvo.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <array>
 #include <cstring>
 #include <limits>
@@ -61,53 +62,74 @@ void paracadatabela(F&& f, J&... j) {
     f(j.escalacoessalvas...);
 }
 
-struct Tamanho {
-    size_t total = TAMANHO_CABECALHO;
+// The file as a list of pieces pointing into the game: the format number, the
+// block, and each table's count word and records. Nothing is copied.
+struct Pecas {
+    std::vector<Trecho> trechos;
+    std::array<int32_t, 1 + 34> palavras{};  // format number and count words; addresses stay put
+    size_t usadas = 0;
     bool cabe = true;  // every count fits its int32 word
-    template <class T>
-    void operator()(const std::vector<T>& t) {
-        cabe = cabe && t.size() <= static_cast<size_t>(std::numeric_limits<int32_t>::max());
-        total += sizeof(int32_t) + t.size() * sizeof(T);
-    }
-    template <class T, size_t N>
-    void operator()(int32_t, const std::array<T, N>&) {
-        total += sizeof(int32_t) + N * sizeof(T);
-    }
-};
 
-struct Escritor {
-    uint8_t* p;
-    void bytes(const void* b, size_t n) {
-        if (n) std::memcpy(p, b, n);
-        p += n;
+    void int32(int32_t v) {
+        palavras[usadas] = v;
+        trechos.push_back({&palavras[usadas++], sizeof(int32_t)});
     }
-    void int32(int32_t v) { bytes(&v, sizeof v); }
     template <class T>
     void operator()(const std::vector<T>& t) {
         static_assert(std::is_trivially_copyable_v<T>);
+        cabe = cabe && t.size() <= static_cast<size_t>(std::numeric_limits<int32_t>::max());
         int32(static_cast<int32_t>(t.size()));
-        bytes(t.data(), t.size() * sizeof(T));
+        trechos.push_back({t.data(), t.size() * sizeof(T)});
     }
     template <class T, size_t N>
     void operator()(int32_t palavra, const std::array<T, N>& t) {
         static_assert(std::is_trivially_copyable_v<T>);
         int32(palavra);
-        bytes(t.data(), N * sizeof(T));
+        trechos.push_back({t.data(), N * sizeof(T)});
     }
+};
+
+void pecasdojogo(const Jogo& jogo, Pecas& p) {
+    p.trechos.reserve(2 * 34 + 2);
+    p.int32(FORMATO_JOGOSALVO);
+    p.trechos.push_back({&jogo.estado, sizeof jogo.estado});
+    paracadatabela(p, jogo);
+}
+
+// Where the bytes of a load come from: memory, or straight from the file into
+// the tables so that a large save is not held twice.
+struct FonteMemoria {
+    const uint8_t* p;
+    size_t resta;
+    bool le(void* destino, size_t n) {
+        if (n) std::memcpy(destino, p, n);
+        p += n;
+        resta -= n;
+        return true;
+    }
+    bool nofim() const { return resta == 0; }
+};
+
+struct FonteArquivo {
+    FILE* f;
+    size_t resta;  // from the file's size; a file that changes under us fails the reads or the end check
+    bool le(void* destino, size_t n) {
+        if (n && std::fread(destino, 1, n, f) != n) return false;
+        resta -= n;
+        return true;
+    }
+    bool nofim() const { return resta == 0 && std::fgetc(f) == EOF; }
 };
 
 // Reads a file image, never trusting a count: each is checked against the
 // bytes that remain before anything is resized.
+template <class Fonte>
 struct Leitor {
-    const uint8_t* p;
-    size_t resta;
+    Fonte& fonte;
     bool ok = true;
 
     bool bytes(void* destino, size_t n) {
-        if (!ok || n > resta) return ok = false;
-        if (n) std::memcpy(destino, p, n);
-        p += n;
-        resta -= n;
+        if (!ok || n > fonte.resta || !fonte.le(destino, n)) return ok = false;
         return true;
     }
     bool int32(int32_t& v) { return bytes(&v, sizeof v); }
@@ -115,7 +137,7 @@ struct Leitor {
     void operator()(std::vector<T>& t) {
         int32_t n;
         if (!int32(n)) return;
-        if (n < 0 || static_cast<size_t>(n) > resta / sizeof(T)) {
+        if (n < 0 || static_cast<size_t>(n) > fonte.resta / sizeof(T)) {
             ok = false;
             return;
         }
@@ -226,8 +248,9 @@ void restauranomes(estadojogo_& e, const NomesSalvos& n) {
 // Steps 3 to 5 of a save; the names go back as they were when the write fails.
 bool grava(Jogo& jogo, const fs::path& caminho, const NomesSalvos& antes) {
     atualizanomes(jogo);
-    std::vector<uint8_t> img = imagemjogo(jogo);
-    if (img.empty() || !gravaarquivo(caminho, img)) {
+    Pecas pecas;
+    pecasdojogo(jogo, pecas);
+    if (!pecas.cabe || !gravaarquivo(caminho, pecas.trechos)) {
         restauranomes(jogo.estado, antes);
         jogo.telas->erro(MSG_ERRO_SALVAR);
         return false;
@@ -238,30 +261,43 @@ bool grava(Jogo& jogo, const fs::path& caminho, const NomesSalvos& antes) {
 } // namespace
 
 std::vector<uint8_t> imagemjogo(const Jogo& jogo) {
-    Tamanho tam;
-    paracadatabela(tam, jogo);
-    if (!tam.cabe) return {};
-    std::vector<uint8_t> img(tam.total);
-    Escritor w{img.data()};
-    w.int32(FORMATO_JOGOSALVO);
-    w.bytes(&jogo.estado, sizeof jogo.estado);
-    paracadatabela(w, jogo);
+    Pecas p;
+    pecasdojogo(jogo, p);
+    if (!p.cabe) return {};
+    size_t total = 0;
+    for (const Trecho& t : p.trechos) total += t.tamanho;
+    std::vector<uint8_t> img;
+    img.reserve(total);
+    for (const Trecho& t : p.trechos) {
+        const auto* b = static_cast<const uint8_t*>(t.bytes);
+        img.insert(img.end(), b, b + t.tamanho);
+    }
     return img;
 }
 
-ResultadoCarga leimagemjogo(const std::vector<uint8_t>& bytes, Jogo& destino) {
-    Leitor r{bytes.data(), bytes.size()};
+namespace {
+
+template <class Fonte>
+ResultadoCarga leimagem(Fonte& fonte, Jogo& destino) {
+    Leitor<Fonte> r{fonte};
     int32_t formato;  // not checked: every save so far is format 1
     Jogo novo;
     r.int32(formato);
     r.bytes(&novo.estado, sizeof novo.estado);
     if (!r.ok || novo.estado.marcador != MARCADOR_JOGO) return ResultadoCarga::invalido;
     paracadatabela(r, novo);
-    if (!r.ok || r.resta != 0 || !coerente(novo)) return ResultadoCarga::invalido;
+    if (!r.ok || !fonte.nofim() || !coerente(novo)) return ResultadoCarga::invalido;
 
     std::swap(destino.estado, novo.estado);
     paracadatabela(Troca{}, destino, novo);
     return ResultadoCarga::ok;
+}
+
+} // namespace
+
+ResultadoCarga leimagemjogo(const std::vector<uint8_t>& bytes, Jogo& destino) {
+    FonteMemoria fonte{bytes.data(), bytes.size()};
+    return leimagem(fonte, destino);
 }
 
 fs::path caminhojogosalvo(const Jogo& jogo, const std::string& nome) {
@@ -310,12 +346,23 @@ bool salvajogoem(Jogo& jogo, const fs::path& caminho) {
 }
 
 ResultadoCarga carregajogode(Jogo& jogo, const fs::path& caminho) {
-    auto bytes = learquivo(caminho, LIMITE_ARQUIVO + 1);
-    if (!bytes) {
+    std::error_code ec;
+    FILE* f = nullptr;
+    uintmax_t tamanho = 0;
+    if (fs::is_regular_file(caminho, ec)) {
+        tamanho = fs::file_size(caminho, ec);
+        if (!ec) f = std::fopen(caminho.c_str(), "rb");
+    }
+    if (!f) {
         jogo.telas->erro(MSG_ERRO_CARREGAR);
         return ResultadoCarga::naoabriu;
     }
-    ResultadoCarga r = bytes->size() > LIMITE_ARQUIVO ? ResultadoCarga::invalido : leimagemjogo(*bytes, jogo);
+    ResultadoCarga r = ResultadoCarga::invalido;
+    if (tamanho <= LIMITE_ARQUIVO) {
+        FonteArquivo fonte{f, static_cast<size_t>(tamanho)};
+        r = leimagem(fonte, jogo);
+    }
+    std::fclose(f);
     if (r != ResultadoCarga::ok) {
         jogo.telas->erro(MSG_ARQUIVO_INVALIDO);
         return r;
