@@ -181,7 +181,8 @@ bool coerente(const Jogo& j) {
     if (!indiceounada(e.timeatual, nt) || !indiceounada(e.tecnicoatual, ntec)) return false;
     for (int i = 0; i < MAX_HUMANOS; ++i)
         if (!indiceounada(e.timeshumanos[i], nt) || !indiceounada(e.tecnicoshumanos[i], ntec)) return false;
-    if (e.competicaoatual < 0 || e.competicaoatual >= NUM_COMPETICOES) return false;
+    // -1: the code of the day that ends the season's match days.
+    if (e.competicaoatual < -1 || e.competicaoatual >= NUM_COMPETICOES) return false;
     if (e.diaatual < 0 || e.diaatual > 148) return false;
     for (const listaestrangeiros_& l : e.listasestrangeiros) {
         if (l.num < 0 || l.num > 20) return false;

@@ -417,6 +417,7 @@ TEST(JogoSalvo, CarregarRecusaIndicesForaDasTabelas) {
         {"timeshumanos", [](Jogo& j) { j.estado.timeshumanos[5] = 99; }},
         {"tecnicoshumanos", [](Jogo& j) { j.estado.tecnicoshumanos[3] = 99; }},
         {"competicaoatual", [](Jogo& j) { j.estado.competicaoatual = 10; }},
+        {"competicaoatual negativa", [](Jogo& j) { j.estado.competicaoatual = -2; }},
         {"diaatual", [](Jogo& j) { j.estado.diaatual = 149; }},
         {"lista de estrangeiros longa", [](Jogo& j) { j.estado.listasestrangeiros[0].num = 21; }},
         {"clube estrangeiro", [](Jogo& j) { j.estado.listasestrangeiros[4].clubes[1] = TIMES; }},
