@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "dados/arquivosclube.h"
+#include "dados/jogosalvo.h"
 #include "dados/vocabulario.h"
 #include "utils/arquivo.h"
 
@@ -18,14 +19,66 @@ struct Opcoes {
     std::filesystem::path pasta = ".";
     std::optional<uint64_t> semente;
     bool catalogo = false;
+    std::string carregar;  // saved game to continue
+    std::string salvar;    // where the game goes at the end of the run
 };
 
 void uso() {
     std::fprintf(stderr,
                  "Uso: quintaro-sim [--pasta PASTA] [--semente N] --catalogo\n"
-                 "  --pasta PASTA   pasta do jogo (com teams/, img/, sons/, sav/)\n"
-                 "  --semente N     sorteios reproduzíveis a partir de N\n"
-                 "  --catalogo      lista os clubes jogáveis de teams/ por país\n");
+                 "     quintaro-sim [--pasta PASTA] [--semente N] --carregar ARQUIVO [--salvar ARQUIVO]\n"
+                 "  --pasta PASTA       pasta do jogo (com teams/, img/, sons/, sav/)\n"
+                 "  --semente N         sorteios reproduzíveis a partir de N\n"
+                 "  --catalogo          lista os clubes jogáveis de teams/ por país\n"
+                 "  --carregar ARQUIVO  continua um jogo salvo\n"
+                 "  --salvar ARQUIVO    salva o jogo ao fim da execução\n"
+                 "  ARQUIVO sem pasta é um jogo de PASTA/sav (\".s10\" é acrescentado se faltar);\n"
+                 "  com pasta, é o próprio caminho do arquivo.\n");
+}
+
+// A bare name is a save of the game folder, as the game's own screens name them.
+std::filesystem::path caminhosalvo(const Opcoes& op, const std::string& arquivo) {
+    if (arquivo.find('/') != std::string::npos || arquivo.find('\\') != std::string::npos)
+        return caminhoutf8(arquivo);
+    std::filesystem::path p = caminhoutf8(arquivo);
+    if (p.extension().empty()) p += EXTENSAO_JOGOSALVO;
+    return op.pasta / "sav" / p;
+}
+
+// The simulator has no one to show a message to but the terminal.
+class TelasTerminal final : public Telas {
+public:
+    void mensagem(const std::string& texto) override { std::fprintf(stderr, "%s\n", texto.c_str()); }
+    void erro(const std::string& texto) override { std::fprintf(stderr, "%s\n", texto.c_str()); }
+};
+
+void resumo(const Jogo& jogo) {
+    const estadojogo_& e = jogo.estado;
+    std::printf("Jogo %s: temporada %d, dia %d, %d clubes, %zu seleções, %zu jogadores, %zu técnicos\n",
+                e.nomearquivo.utf8().c_str(), e.temporada + 2009, e.diaatual, jogo.inicioselecoes(),
+                jogo.selecoes.size(), jogo.jogadores.empty() ? size_t{0} : jogo.jogadores.size() - 1,
+                jogo.tecnicos.size());
+}
+
+// Loads the game to continue, runs what was asked (the season play goes here),
+// and saves it at the end.
+int jogar(const Opcoes& op) {
+    TelasTerminal telas;
+    Jogo jogo(op.pasta);
+    jogo.telas = &telas;
+    if (op.semente) jogo.rng = Aleatorio(*op.semente);
+    if (op.carregar.empty()) {
+        std::fprintf(stderr, "Não há jogo para salvar: use --carregar\n");
+        return 2;
+    }
+    if (carregajogode(jogo, caminhosalvo(op, op.carregar)) != ResultadoCarga::ok) return 1;
+    resumo(jogo);
+    if (!op.salvar.empty()) {
+        const std::filesystem::path destino = caminhosalvo(op, op.salvar);
+        if (!salvajogoem(jogo, destino)) return 1;
+        std::printf("Jogo salvo em %s\n", nomeutf8(destino).c_str());
+    }
+    return 0;
 }
 
 int catalogo(const Opcoes& op) {
@@ -73,6 +126,8 @@ int main(int argc, char** argv) {
         if (a == "--pasta") op.pasta = valor();
         else if (a == "--semente") op.semente = std::strtoull(valor().c_str(), nullptr, 10);
         else if (a == "--catalogo") op.catalogo = true;
+        else if (a == "--carregar") op.carregar = valor();
+        else if (a == "--salvar") op.salvar = valor();
         else if (a == "--ajuda" || a == "-h" || a == "--help") { uso(); return 0; }
         else {
             std::fprintf(stderr, "Opção desconhecida: %s\n", a.c_str());
@@ -81,6 +136,7 @@ int main(int argc, char** argv) {
         }
     }
     if (op.catalogo) return catalogo(op);
+    if (!op.carregar.empty() || !op.salvar.empty()) return jogar(op);
     uso();
     return 2;
 }

@@ -58,6 +58,8 @@ struct Jogo {
 
     // Date of the current calendar day; kept up to date whenever `diaatual` moves.
     data dataatual = 0;
+    // Club screens opened since the last automatic save (not saved; zero after a load).
+    int contasalvar = 0;
 
     Aleatorio rng;
     std::filesystem::path pasta;      // the game folder: teams/, img/, sons/, sav/, quintaro.ini

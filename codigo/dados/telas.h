@@ -16,6 +16,14 @@ public:
     virtual void erro(const std::string& texto) {}
     // A yes/no question; the automatic answer is yes.
     virtual bool confirma(const std::string& pergunta) { return true; }
+
+    // The save-name dialog "Salvar", showing `texto` (what was typed before).
+    // Returns the typed name, or empty when the dialog is closed without one.
+    // Nobody types a name for the computer: the automatic answer cancels.
+    virtual std::string nomesalvar(const std::string& texto) { return {}; }
+    // "Confirmação": "O arquivo já existe, sobrescreve-lo?" with "Sim"/"Não";
+    // "Não" goes back to the name dialog.
+    virtual bool confirmasobrescrever(const std::string& pergunta) { return true; }
 };
 
 // The do-nothing screens used when nobody is watching.

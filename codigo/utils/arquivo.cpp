@@ -34,11 +34,17 @@ std::optional<std::vector<uint8_t>> learquivo(const fs::path& caminho, size_t ma
 }
 
 bool gravaarquivo(const fs::path& caminho, const void* bytes, size_t tamanho) {
+    return gravaarquivo(caminho, std::vector<Trecho>{{bytes, tamanho}});
+}
+
+bool gravaarquivo(const fs::path& caminho, const std::vector<Trecho>& trechos) {
     fs::path temp = caminho;
     temp += ".tmp";
     FILE* f = std::fopen(temp.c_str(), "wb");
     if (!f) return false;
-    bool ok = tamanho == 0 || std::fwrite(bytes, 1, tamanho, f) == tamanho;
+    bool ok = true;
+    for (const Trecho& t : trechos)
+        ok = ok && (t.tamanho == 0 || std::fwrite(t.bytes, 1, t.tamanho, f) == t.tamanho);
     ok = std::fflush(f) == 0 && ok;
 #ifdef QUINTARO_FSYNC
     ok = ::fsync(::fileno(f)) == 0 && ok;

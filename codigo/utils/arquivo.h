@@ -18,6 +18,13 @@ bool gravaarquivo(const std::filesystem::path& caminho, const void* bytes, size_
 inline bool gravaarquivo(const std::filesystem::path& caminho, const std::vector<uint8_t>& b) {
     return gravaarquivo(caminho, b.data(), b.size());
 }
+// The same for a file made of several pieces written one after the other,
+// so that a large file need not be copied into one buffer first.
+struct Trecho {
+    const void* bytes;
+    size_t tamanho;
+};
+bool gravaarquivo(const std::filesystem::path& caminho, const std::vector<Trecho>& trechos);
 
 // Path of a UTF-8 file name (the game keeps names as UTF-8 at the edges).
 std::filesystem::path caminhoutf8(const std::string& nome);
