@@ -141,6 +141,13 @@ void atualizaposicoesliga(Jogo& jogo) {
             atualizaposicoesdivisao(jogo, static_cast<int>(p), d);
 }
 
+void zeraclassificacoes(Jogo& jogo) {
+    for (time_& t : jogo.times)
+        for (int c = 0; c < NUM_COMPETICOES; ++c)
+            t.pontos[c] = t.jogos[c] = t.vitorias[c] = t.derrotas[c] = t.golspro[c] = t.golscontra[c] =
+                t.colocacao[c] = 0;
+}
+
 goleada_ registraresultado(Jogo& jogo, int mandante, int golsmandante, int golsvisitante, int visitante) {
     goleada_ goleada;
     const int c = jogo.estado.competicaoatual;

@@ -31,6 +31,10 @@ void atualizaposicoesdivisao(Jogo& jogo, int liga, int divisao);
 // Every division of every league.
 void atualizaposicoesliga(Jogo& jogo);
 
+// Every club's table counters and places back to zero, as a season starts
+// (`ultimoresultado` is kept).
+void zeraclassificacoes(Jogo& jogo);
+
 // A human club beaten heavily: the caller sends the supporters' message.
 struct goleada_ {
     int time = -1;     // -1 = none

@@ -487,6 +487,8 @@ bool sorteiamundial(Jogo& jogo) {
     int oceania = classificado(jogo, AUSTRALIA, 1);
     const int novazelandia = classificado(jogo, NOVA_ZELANDIA, 1);
     if (valido(jogo, novazelandia) && jogo.aleatorio(100) >= 60) oceania = novazelandia;
+    // Without an Australian club New Zealand goes, as the other continents fall back.
+    if (!valido(jogo, oceania)) oceania = novazelandia;
 
     for (int c : {libertadores, campeoes, asia, africa, norte, oceania})
         if (!valido(jogo, c)) {

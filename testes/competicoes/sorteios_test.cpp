@@ -428,9 +428,10 @@ TEST(Sorteios, ConvidadoHumanoNaLigaDosCampeoes) {
 }
 
 TEST(Sorteios, MundialDeClubes) {
-    struct Caso { const char* nome; bool oceania; bool sucesso; } casos[] = {
-        {"seis continentes", true, true},
-        {"sem clube da oceania", false, false},
+    struct Caso { const char* nome; bool australia, novazelandia, sucesso; } casos[] = {
+        {"seis continentes", true, true, true},
+        {"so a Nova Zelandia", false, true, true},
+        {"sem clube da oceania", false, false, false},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nome);
@@ -446,8 +447,8 @@ TEST(Sorteios, MundialDeClubes) {
         const int asia = estrangeiro(jogo, COREIA_DO_SUL, 10);  // the only Asian club
         const int africa = estrangeiro(jogo, CONGO_RD, 10);
         const int norte = estrangeiro(jogo, EUA, 10);
-        const int australia = c.oceania ? estrangeiro(jogo, AUSTRALIA, 10) : -1;
-        const int novazelandia = c.oceania ? estrangeiro(jogo, NOVA_ZELANDIA, 10) : -1;
+        const int australia = c.australia ? estrangeiro(jogo, AUSTRALIA, 10) : -1;
+        const int novazelandia = c.novazelandia ? estrangeiro(jogo, NOVA_ZELANDIA, 10) : -1;
         jogo.jogosmundial[4].time1 = 99;
 
         const bool ok = sorteiamundial(jogo);
@@ -464,6 +465,9 @@ TEST(Sorteios, MundialDeClubes) {
         EXPECT_EQ(m[0].time1, asia);
         EXPECT_EQ((std::set<int>{m[0].time2, m[1].time1}), (std::set<int>{africa, norte}));
         EXPECT_TRUE(m[1].time2 == australia || m[1].time2 == novazelandia);
+        if (!c.australia) {
+            EXPECT_EQ(m[1].time2, novazelandia);
+        }
         const int oceania = m[1].time2;
         EXPECT_EQ((std::set<int>{m[2].time1, m[3].time1}), (std::set<int>{lib, lc}));
         EXPECT_EQ(m[2].time2, -1);
