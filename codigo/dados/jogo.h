@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "dados/calendario.h"
 #include "dados/estadojogo.h"
 #include "dados/registros.h"
 #include "dados/tabelas.h"
@@ -60,6 +61,13 @@ struct Jogo {
     data dataatual = 0;
     // Club screens opened since the last automatic save (not saved; zero after a load).
     int contasalvar = 0;
+
+    // Rebuilt, not saved: the season's match days, and the qualification lists of
+    // the last continental draw (one per entry of `ligas`, and one per country code
+    // for the countries whose league is not played; num < 0 = not built).
+    Calendario calendario;
+    std::vector<classificados_> classificados;
+    std::array<classificados_, 203> classificadosvirtuais{};
 
     Aleatorio rng;
     std::filesystem::path pasta;      // the game folder: teams/, img/, sons/, sav/, quintaro.ini
