@@ -21,11 +21,15 @@ namespace {
 constexpr const char* LISTA = ".mundo-gerado";
 
 void apagaanterior(const fs::path& saida) {
-    std::ifstream in(saida / LISTA);
-    std::string linha;
     std::error_code ec;
-    while (std::getline(in, linha))
-        if (!linha.empty() && linha.find("..") == std::string::npos) fs::remove(saida / linha, ec);
+    for (const std::string& nome : {std::string(LISTA), std::string(LISTA) + "-parcial"}) {
+        std::ifstream in(saida / nome);
+        std::string linha;
+        while (std::getline(in, linha))
+            if (!linha.empty() && linha.find("..") == std::string::npos) fs::remove(saida / linha, ec);
+        // Without the list the build runs the generator again, so a failed run is never taken as done.
+        fs::remove(saida / nome, ec);
+    }
 }
 
 void gravalista(const fs::path& saida, const std::vector<fs::path>& arquivos) {
@@ -53,13 +57,13 @@ int main(int argc, char** argv) {
     if (dados.empty() || saida.empty()) return uso();
 
     const auto inicio = std::chrono::steady_clock::now();
+    Resumo r;
     try {
         const Definicoes d = carregadefinicoes(dados);
         apagaanterior(saida);
         for (const char* p : {"teams/escudos", "teams/selecoes", "teams/miniescudos", "img", "sons", "sav"})
             fs::create_directories(saida / p);
 
-        Resumo r;
         geraclubes(d, saida, r);
         geraselecoes(d, saida, r);
         desenhanullescudo(saida / "teams" / "escudos" / "nullescudo.gif");
@@ -76,6 +80,10 @@ int main(int argc, char** argv) {
                     saida.string().c_str(), r.clubes, r.selecoes, r.jogadores, r.arquivos.size(), seg);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "gera-mundo: %s\n", e.what());
+        // What was written is still listed, for the next run to replace; the build stays failed.
+        gravalista(saida, r.arquivos);
+        std::error_code ec;
+        fs::rename(saida / LISTA, saida / (std::string(LISTA) + "-parcial"), ec);
         return 1;
     }
     return 0;
