@@ -1,6 +1,9 @@
 #include "elencos.h"
 
 #include <algorithm>
+#include <atomic>
+#include <mutex>
+#include <thread>
 #include <cmath>
 #include <set>
 
@@ -269,6 +272,12 @@ std::vector<JogadorGerado> elencoselecao(const Definicoes& d, const Pais& p, Sor
 }
 
 void geraclubes(const Definicoes& d, const fs::path& saida, Resumo& r) {
+    struct Pronto {
+        arquivoclube_ arquivo;
+        Brasao brasao;
+        fs::path png, mini;
+    };
+    std::vector<Pronto> prontos;
     std::set<std::string> arquivos;
     for (const Pais& p : d.paises) {
         if (p.clubes == 0) continue;
@@ -315,21 +324,41 @@ void geraclubes(const Definicoes& d, const fs::path& saida, Resumo& r) {
                 a.elenco.habilidade2[k] = static_cast<uint8_t>(j.habilidade2);
                 a.elenco.lado[k] = static_cast<uint8_t>(j.lado);
             }
-            ResultadoGravacao g = gravaclube(saida, cab, a.elenco);
-            if (!g.ok) throw ErroDefinicao(g.mensagem);
-            r.arquivos.push_back(fs::path("teams") / (arquivo + ".q10"));
-
             Brasao b{cores.primaria, cores.secundaria, cores.texto, iniciais(nome.completo), s.ate(NUM_FORMAS),
                      s.ate(NUM_PADROES), plano.nivel >= 20 && s.chance(50)};
             const fs::path png = fs::path("teams") / "escudos" / (arquivo + ".png");
             const fs::path mini = fs::path("teams") / "miniescudos" / ("mini_" + arquivo + ".bmp");
-            desenhaescudo(b, saida / png, saida / mini);
+            r.arquivos.push_back(fs::path("teams") / (arquivo + ".q10"));
             r.arquivos.push_back(png);
             r.arquivos.push_back(mini);
+            prontos.push_back({a, b, png, mini});
             ++r.clubes;
             r.jogadores += static_cast<int>(e.size());
         }
     }
+
+    // Every club is decided above, in order; writing the files and drawing the crests do not depend
+    // on one another, so they run on a few threads while others wait for the disk.
+    std::atomic<size_t> proximo{0};
+    std::mutex trava;
+    std::string falha;
+    auto trabalha = [&] {
+        for (size_t i = proximo++; i < prontos.size(); i = proximo++) {
+            try {
+                Pronto& c = prontos[i];
+                ResultadoGravacao g = gravaclube(saida, c.arquivo.cabecalho, c.arquivo.elenco);
+                if (!g.ok) throw ErroDefinicao(g.mensagem);
+                desenhaescudo(c.brasao, saida / c.png, saida / c.mini);
+            } catch (const std::exception& ex) {
+                std::lock_guard<std::mutex> l(trava);
+                if (falha.empty()) falha = ex.what();
+            }
+        }
+    };
+    std::vector<std::thread> linhas;
+    for (int k = 0; k < 4; ++k) linhas.emplace_back(trabalha);
+    for (std::thread& t : linhas) t.join();
+    if (!falha.empty()) throw ErroDefinicao(falha);
 }
 
 void geraselecoes(const Definicoes& d, const fs::path& saida, Resumo& r) {
