@@ -191,8 +191,7 @@ QImage escudoimagem(const Brasao& b) {
         p.drawPath(e);
         cy += 5;
     }
-    // Roundels carry the letters on the ring colour's opposite to stay legible.
-    letras(p, ini, b.forma == 1 ? c3 : c3, cy, tam);
+    if (!ini.isEmpty()) letras(p, ini, c3, cy, tam);
     p.end();
     return img;
 }
@@ -241,8 +240,11 @@ QImage textura(int lado, QColor base, double amplitude, uint64_t semente) {
 } // namespace
 
 void desenhaescudo(const Brasao& b, const fs::path& png, const fs::path& mini) {
-    const QImage img = escudoimagem(b);
-    salva(img, png, "PNG");
+    salva(escudoimagem(b), png, "PNG");
+    // At 18 pixels letters only blur: the mini crest keeps the shape and the colours.
+    Brasao semletras = b;
+    semletras.iniciais.clear();
+    const QImage img = escudoimagem(semletras);
     QImage m(18, 18, QImage::Format_RGB32);
     m.fill(Qt::white);
     QPainter p(&m);
