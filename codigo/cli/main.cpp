@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/partida.h"
 #include "dados/arquivosclube.h"
 #include "dados/vocabulario.h"
 #include "utils/arquivo.h"
@@ -18,14 +19,17 @@ struct Opcoes {
     std::filesystem::path pasta = ".";
     std::optional<uint64_t> semente;
     bool catalogo = false;
+    std::vector<std::string> partida;  // home and away club
 };
 
 void uso() {
     std::fprintf(stderr,
                  "Uso: quintaro-sim [--pasta PASTA] [--semente N] --catalogo\n"
+                 "     quintaro-sim [--pasta PASTA] [--semente N] --partida \"CLUBE A\" \"CLUBE B\"\n"
                  "  --pasta PASTA   pasta do jogo (com teams/, img/, sons/, sav/)\n"
                  "  --semente N     sorteios reproduzíveis a partir de N\n"
-                 "  --catalogo      lista os clubes jogáveis de teams/ por país\n");
+                 "  --catalogo      lista os clubes jogáveis de teams/ por país\n"
+                 "  --partida A B   joga uma partida entre dois clubes (nomes abreviados)\n");
 }
 
 int catalogo(const Opcoes& op) {
@@ -73,6 +77,10 @@ int main(int argc, char** argv) {
         if (a == "--pasta") op.pasta = valor();
         else if (a == "--semente") op.semente = std::strtoull(valor().c_str(), nullptr, 10);
         else if (a == "--catalogo") op.catalogo = true;
+        else if (a == "--partida") {
+            op.partida.push_back(valor());
+            op.partida.push_back(valor());
+        }
         else if (a == "--ajuda" || a == "-h" || a == "--help") { uso(); return 0; }
         else {
             std::fprintf(stderr, "Opção desconhecida: %s\n", a.c_str());
@@ -81,6 +89,7 @@ int main(int argc, char** argv) {
         }
     }
     if (op.catalogo) return catalogo(op);
+    if (!op.partida.empty()) return cli::partida(op.pasta, op.semente, op.partida[0], op.partida[1]);
     uso();
     return 2;
 }

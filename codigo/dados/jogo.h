@@ -7,6 +7,7 @@
 
 #include "dados/estadojogo.h"
 #include "dados/registros.h"
+#include "dados/rodada.h"
 #include "dados/tabelas.h"
 #include "dados/telas.h"
 #include "utils/aleatorio.h"
@@ -58,6 +59,9 @@ struct Jogo {
 
     // Date of the current calendar day; kept up to date whenever `diaatual` moves.
     data dataatual = 0;
+
+    // The round being played: line-ups, matches, events (not saved).
+    Rodada rodada;
 
     Aleatorio rng;
     std::filesystem::path pasta;      // the game folder: teams/, img/, sons/, sav/, quintaro.ini
