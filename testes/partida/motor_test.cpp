@@ -516,3 +516,93 @@ TEST(Motor, DesgastePorIdade) {
         EXPECT_EQ(jogo.jogadores[static_cast<size_t>(j)].energia, 90 - c.perda);
     }
 }
+
+namespace {
+
+// Screens that answer from a script and remember what they were asked.
+class TelasRoteiro : public Telas {
+public:
+    int penaltisbatidos = 0, penaltisdefendidos = 0, substitutos = 0;
+    DecisaoPenalti penalti;
+    int substituto = -1;
+    std::optional<DecisaoPenalti> batepenalti(Jogo&, int, int, int) override {
+        ++penaltisbatidos;
+        return penalti;
+    }
+    std::optional<DecisaoPenalti> defendepenalti(Jogo&, int, int, int) override {
+        ++penaltisdefendidos;
+        return penalti;
+    }
+    std::optional<int> escolhesubstituto(Jogo&, int, int) override {
+        ++substitutos;
+        return substituto;
+    }
+};
+
+} // namespace
+
+TEST(Motor, DecisoesDoClubeHumanoVaoParaAsTelas) {
+    struct Caso {
+        const char* nome;
+        bool automatico;
+        int humano;  // side of the human club
+        int esperadobate, esperadodefende;
+    };
+    const Caso casos[] = {{"humano bate", false, 1, 1, 0},
+                          {"humano defende", false, 2, 0, 1},
+                          {"automático: o computador decide", true, 1, 0, 0}};
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        Partida t(29);
+        TelasRoteiro telas;
+        const int batedor = t.e(1).titulares[1];
+        telas.penalti = {batedor, 1};
+        t.jogo.telas = &telas;
+        t.jogo.rodada.automatico = c.automatico;
+        t.jogo.times[static_cast<size_t>(t.p().time[c.humano])].humano = 1;
+        // Set pieces after an injury check until a penalty is given.
+        const evento_* ev = nullptr;
+        for (int k = 0; k < 5000 && !ev; ++k) {
+            jogo_& p = t.p();
+            p.passo = 40 + (k % 2) * 2;
+            p.comabola = 1;
+            p.zona = 5;
+            p.estadojogada = CONTUSAOATENDIDA;
+            const size_t antes = t.jogo.rodada.eventos.size();
+            simulapasso(t.jogo, t.m);
+            for (size_t i = antes; i < t.jogo.rodada.eventos.size(); ++i)
+                if (t.jogo.rodada.eventos[i].tipo == EV_PENALTI || t.jogo.rodada.eventos[i].tipo == EV_PENALTIPERDIDO)
+                    ev = &t.jogo.rodada.eventos[i];
+        }
+        ASSERT_NE(ev, nullptr);
+        EXPECT_EQ(telas.penaltisbatidos, c.esperadobate);
+        EXPECT_EQ(telas.penaltisdefendidos, c.esperadodefende);
+        if (!c.automatico) {
+            EXPECT_EQ(ev->tipo, EV_PENALTI);
+            EXPECT_EQ(ev->jogador, batedor);
+        }
+    }
+}
+
+TEST(Motor, SubstitutoDoHumanoContundidoSaiDaTela) {
+    Jogo jogo = mundo(37);
+    jogo.rodada.automatico = false;
+    const int a = novoclube(jogo, "A"), b = novoclube(jogo, "B");
+    jogo.times[static_cast<size_t>(a)].humano = 1;
+    const int vitima = novojogador(jogo, a, {MEIO_CAMPO});
+    const int primeiro = novojogador(jogo, a, {MEIO_CAMPO}), escolhido = novojogador(jogo, a, {ATACANTE});
+    escalamanual(jogo, a, {{12, vitima}}, {primeiro, escolhido});
+    escalamanual(jogo, b, {{4, novojogador(jogo, b, {ZAGUEIRO})}});
+    const int m = novojogodarodada(jogo, a, b, 3);
+    TelasRoteiro telas;
+    telas.substituto = escolhido;
+    jogo.telas = &telas;
+    const evento_* ev = ateevento(jogo, m, CARTAOMOSTRADO, EV_CONTUSAO);
+    ASSERT_NE(ev, nullptr);
+    EXPECT_EQ(telas.substitutos, 1);
+    EXPECT_EQ(ev->valor, escolhido);
+    const escalacao_& e = escalacaode(jogo, a);
+    EXPECT_EQ(e.titulares[1], escolhido);
+    EXPECT_EQ(e.reservas[1], primeiro);
+    EXPECT_EQ(e.reservas[2], -1);
+}
