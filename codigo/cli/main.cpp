@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/partida.h"
 #include "dados/arquivosclube.h"
 #include "dados/jogosalvo.h"
 #include "dados/vocabulario.h"
@@ -21,17 +22,20 @@ struct Opcoes {
     bool catalogo = false;
     std::string carregar;  // saved game to continue
     std::string salvar;    // where the game goes at the end of the run
+    std::vector<std::string> partida;  // home and away club
 };
 
 void uso() {
     std::fprintf(stderr,
                  "Uso: quintaro-sim [--pasta PASTA] [--semente N] --catalogo\n"
                  "     quintaro-sim [--pasta PASTA] [--semente N] --carregar ARQUIVO [--salvar ARQUIVO]\n"
+                 "     quintaro-sim [--pasta PASTA] [--semente N] --partida \"CLUBE A\" \"CLUBE B\"\n"
                  "  --pasta PASTA       pasta do jogo (com teams/, img/, sons/, sav/)\n"
                  "  --semente N         sorteios reproduzíveis a partir de N\n"
                  "  --catalogo          lista os clubes jogáveis de teams/ por país\n"
                  "  --carregar ARQUIVO  continua um jogo salvo\n"
                  "  --salvar ARQUIVO    salva o jogo ao fim da execução\n"
+                 "  --partida A B       joga uma partida entre dois clubes (nomes abreviados)\n"
                  "  ARQUIVO sem pasta é um jogo de PASTA/sav (\".s10\" é acrescentado se faltar);\n"
                  "  com pasta, é o próprio caminho do arquivo.\n");
 }
@@ -135,6 +139,10 @@ int main(int argc, char** argv) {
         else if (a == "--catalogo") op.catalogo = true;
         else if (a == "--carregar") op.carregar = valor();
         else if (a == "--salvar") op.salvar = valor();
+        else if (a == "--partida") {
+            op.partida.push_back(valor());
+            op.partida.push_back(valor());
+        }
         else if (a == "--ajuda" || a == "-h" || a == "--help") { uso(); return 0; }
         else {
             std::fprintf(stderr, "Opção desconhecida: %s\n", a.c_str());
@@ -144,6 +152,7 @@ int main(int argc, char** argv) {
     }
     if (op.catalogo) return catalogo(op);
     if (!op.carregar.empty() || !op.salvar.empty()) return jogar(op);
+    if (!op.partida.empty()) return cli::partida(op.pasta, op.semente, op.partida[0], op.partida[1]);
     uso();
     return 2;
 }
