@@ -5,10 +5,12 @@
 // The defaults are the computer's own choices, so a headless game needs nothing else.
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quintaro {
 
 struct Jogo;
+struct Disputa;
 
 // A penalty in play settled on a penalty screen: the taker and 1 scored / 2 missed.
 struct DecisaoPenalti {
@@ -46,6 +48,18 @@ public:
     }
     // Replacement for the injured `jogador` of the human `clube`: a bench player, or -1 for none.
     virtual std::optional<int> escolhesubstituto(Jogo& jogo, int jogador, int clube) { return std::nullopt; }
+
+    // The in-match tactics screen for side `lado` (1 home, 2 away) of match `partida`
+    // of the round: at half time and after a red card to a human club. The person may
+    // change tactics and substitute; the round clock waits until it returns.
+    virtual void taticas(Jogo& jogo, int partida, int lado) {}
+    // Shoot-out takers of the human `clube` ("Desempate por Penaltis - Seleção dos
+    // batedores"): its on-pitch players in kicking order. No answer: the computer's order.
+    virtual std::optional<std::vector<int>> escolhebatedores(Jogo& jogo, const Disputa& disputa, int clube) {
+        return std::nullopt;
+    }
+    // The shoot-out screen "Decisão por Penaltis", given every kick once decided.
+    virtual void disputapenaltis(Jogo& jogo, const Disputa& disputa) {}
 };
 
 // The do-nothing screens used when nobody is watching.
