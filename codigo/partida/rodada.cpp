@@ -470,7 +470,6 @@ ExibicaoEvento exibeevento(const Jogo& jogo, int indice) {
     x.linha = "<FONT color=\"" + x.cor + "\"  size=\"11\" face=\"Arial\"><shad>";
     if (jogo.estado.opnegrito && x.lado == 1) x.linha += "<b>";
     x.linha += x.texto + " " + std::to_string(minutodocontador(e.passo)) + "'";
-    if (jogo.estado.opnegrito && x.lado == 1) x.linha += "</b>";
     x.linha += "</shad></font>";
 
     switch (e.tipo) {
