@@ -6,9 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "cli/dias.h"
 #include "cli/partida.h"
+#include "competicoes/calendario.h"
 #include "dados/arquivosclube.h"
 #include "dados/jogosalvo.h"
+#include "dados/soma.h"
 #include "dados/vocabulario.h"
 #include "utils/arquivo.h"
 
@@ -23,18 +26,25 @@ struct Opcoes {
     std::string carregar;  // saved game to continue
     std::string salvar;    // where the game goes at the end of the run
     std::vector<std::string> partida;  // home and away club
+    bool jogar = false;                // play until the season's league days are over
+    std::optional<int> dias;           // play this many match days
+    bool soma = false;                 // print the game's checksum at the end
 };
 
 void uso() {
     std::fprintf(stderr,
                  "Uso: quintaro-sim [--pasta PASTA] [--semente N] --catalogo\n"
-                 "     quintaro-sim [--pasta PASTA] [--semente N] --carregar ARQUIVO [--salvar ARQUIVO]\n"
+                 "     quintaro-sim [--pasta PASTA] [--semente N] --carregar ARQUIVO [--jogar | --dias N] [--soma]\n"
+                 "                  [--salvar ARQUIVO]\n"
                  "     quintaro-sim [--pasta PASTA] [--semente N] --partida \"CLUBE A\" \"CLUBE B\"\n"
                  "  --pasta PASTA       pasta do jogo (com teams/, img/, sons/, sav/)\n"
                  "  --semente N         sorteios reproduzíveis a partir de N\n"
                  "  --catalogo          lista os clubes jogáveis de teams/ por país\n"
                  "  --carregar ARQUIVO  continua um jogo salvo\n"
                  "  --salvar ARQUIVO    salva o jogo ao fim da execução\n"
+                 "  --jogar             joga os dias até o fim da liga da temporada (resultados e tabelas)\n"
+                 "  --dias N            joga N dias de jogos\n"
+                 "  --soma              mostra a soma de verificação do jogo ao fim (para repetição)\n"
                  "  --partida A B       joga uma partida entre dois clubes (nomes abreviados)\n"
                  "  ARQUIVO sem pasta é um jogo de PASTA/sav (\".s10\" é acrescentado se faltar);\n"
                  "  com pasta, é o próprio caminho do arquivo.\n");
@@ -76,7 +86,13 @@ int jogar(const Opcoes& op) {
         return 2;
     }
     if (carregajogode(jogo, caminhosalvo(op, op.carregar)) != ResultadoCarga::ok) return 1;
+    montacalendario(jogo);
     resumo(jogo);
+    if (op.jogar || op.dias) {
+        const int n = cli::jogadias(jogo, op.dias);
+        std::printf("Dias jogados: %d\n", n);
+    }
+    if (op.soma) std::printf("Soma: %016llx\n", static_cast<unsigned long long>(somajogo(jogo)));
     if (!op.salvar.empty()) {
         const std::filesystem::path destino = caminhosalvo(op, op.salvar);
         if (!salvajogoem(jogo, destino)) return 1;
@@ -139,6 +155,9 @@ int main(int argc, char** argv) {
         else if (a == "--catalogo") op.catalogo = true;
         else if (a == "--carregar") op.carregar = valor();
         else if (a == "--salvar") op.salvar = valor();
+        else if (a == "--jogar") op.jogar = true;
+        else if (a == "--dias") op.dias = std::atoi(valor().c_str());
+        else if (a == "--soma") op.soma = true;
         else if (a == "--partida") {
             op.partida.push_back(valor());
             op.partida.push_back(valor());

@@ -27,18 +27,20 @@ inline void preparaclube(Jogo& jogo, int c, int pais, int divisao, int nivel) {
     t.estadio.define("Estádio " + std::to_string(c));
 }
 
-// `clubes` clubs of Brazil in one 10-club division (or two, with 20), already in the season's first
-// league day. The first `humanos` clubs are human, in slot order.
-inline Jogo mundociclo(uint64_t semente = 7, int humanos = 0, int clubes = 10) {
+// `clubes` clubs of Brazil in divisions of 10 (`formato` 4) or 20 (`formato` 2), already
+// in the season's first league day. The first `humanos` clubs are human, in slot order.
+inline Jogo mundociclo(uint64_t semente = 7, int humanos = 0, int clubes = 10, int formato = 4) {
     Jogo jogo;
     jogo.rng = Aleatorio(semente);
     jogo.dataatual = codificadata(2010, 6, 1);  // contracts run a year from here
     estadojogo_& e = jogo.estado;
     e.marcador = 10;
     e.temporada = 1;
-    e.formato = 4;
+    e.formato = formato;
+    const int pordivisao = formato == 2 ? 20 : 10;
     e.pais = 29;
     e.rodadaliga = e.turnoliga = 1;
+    e.timeatual = e.tecnicoatual = -1;
     e.fasecopa = e.jogocopa = 1;
     e.rodadaestadual = e.turnoestadual = 1;
     for (int s = 0; s < 5; ++s) jogo.precospadrao[static_cast<size_t>(s)] = PRECOS_PADRAO[s];
@@ -46,11 +48,11 @@ inline Jogo mundociclo(uint64_t semente = 7, int humanos = 0, int clubes = 10) {
     for (int d = 0; d < 4; ++d)
         for (int s = 0; s < 20; ++s) l.divisoes[d][s] = l.ordemfinal[d][s] = -1;
     l.pais = 29;
-    l.numdivisoes = (clubes + 9) / 10;
+    l.numdivisoes = (clubes + pordivisao - 1) / pordivisao;
     for (int k = 0; k < clubes; ++k) {
         const int c = clubecompleto(jogo, ("Clube " + std::to_string(k)).c_str(), 40 + (k * 7) % 30);
-        preparaclube(jogo, c, 29, k / 10 + 1, 5 + k % 10);
-        l.divisoes[k / 10][k % 10] = l.ordemfinal[k / 10][k % 10] = c;
+        preparaclube(jogo, c, 29, k / pordivisao + 1, 5 + k % 10);
+        l.divisoes[k / pordivisao][k % pordivisao] = l.ordemfinal[k / pordivisao][k % pordivisao] = c;
     }
     jogo.ligas.push_back(l);
     e.numtimesligas = static_cast<int>(jogo.times.size());
