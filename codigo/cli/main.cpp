@@ -81,6 +81,13 @@ int jogar(const Opcoes& op) {
     return 0;
 }
 
+// Pads to a width in characters, not bytes, so accented names line up.
+std::string preenche(const std::string& utf8, size_t largura) {
+    size_t n = 0;
+    for (unsigned char c : utf8) n += (c & 0xC0) != 0x80;
+    return n >= largura ? utf8 : utf8 + std::string(largura - n, ' ');
+}
+
 int catalogo(const Opcoes& op) {
     auto entradas = catalogaclubes(op.pasta);
     if (entradas.empty()) {
@@ -94,7 +101,7 @@ int catalogo(const Opcoes& op) {
     for (auto& [pais, lista] : porpais) {
         std::printf("== %s (%d)\n", std::string(nomepais(pais)).c_str(), pais);
         for (const EntradaCatalogo* e : lista) {
-            std::printf("   %-25s nivel %3d", e->cabecalho.nome.utf8().c_str(), e->cabecalho.nivel);
+            std::printf("   %s nivel %3d", preenche(e->cabecalho.nome.utf8(), 25).c_str(), e->cabecalho.nivel);
             if (pais == PAIS_BRASIL) std::printf("  estado %2d", e->cabecalho.estado);
             std::printf("\n");
         }
@@ -103,7 +110,7 @@ int catalogo(const Opcoes& op) {
     for (auto& [pais, lista] : porpais) {
         const bool liga = lista.size() > 21;
         ligas += liga;
-        std::printf("%-28s %4zu clubes%s\n", std::string(nomepais(pais)).c_str(), lista.size(),
+        std::printf("%s %4zu clubes%s\n", preenche(std::string(nomepais(pais)), 28).c_str(), lista.size(),
                     liga ? "  [liga oferecida]" : "");
     }
     std::printf("Total: %zu arquivos, %zu países, %d ligas oferecidas\n", entradas.size(), porpais.size(), ligas);

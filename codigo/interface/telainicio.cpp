@@ -20,7 +20,7 @@ constexpr QSize TAMANHO(600, 400);
 const QRect AREAS[4] = {QRect(QPoint(51, 154), QPoint(225, 181)), QRect(QPoint(51, 187), QPoint(225, 220)),
                         QRect(QPoint(51, 225), QPoint(225, 258)), QRect(QPoint(489, 347), QPoint(548, 363))};
 const QPoint POSICOES[4] = {QPoint(100, 160), QPoint(88, 195), QPoint(88, 233), QPoint(494, 347)};
-const char* TEXTOS[4] = {"Novo jogo", "Carregar jogo", "Editor de equipes", "Sair"};
+const char* TEXTOS[4] = {"Novo jogo", "Carregar jogo", "Editar times", "Sair"};
 } // namespace
 
 TelaInicio::TelaInicio(QWidget* pai) : QWidget(pai) {
@@ -50,6 +50,8 @@ TelaInicio::TelaInicio(QWidget* pai) : QWidget(pai) {
         });
         rotulos_[k] = r;
     }
+    // The start picture draws its own exit button; the label stays only without the picture.
+    rotulos_[Sair]->setVisible(Recursos::instancia().inicio().isNull());
     carregando_ = new RotuloHtml("<shad>carregando...</shad>", this);
     carregando_->setFont(fonte);
     carregando_->setCorPadrao(Qt::white);
