@@ -293,4 +293,24 @@ PrimeiraTela primeiratela(Jogo& jogo) {
     }
 }
 
+std::vector<int> proximosjogos(const Jogo& jogo, int clube, int quantos) {
+    std::vector<int> r;
+    for (size_t i = 0; i < jogo.partidas.size(); ++i) {
+        const partida_& p = jogo.partidas[i];
+        if ((p.mandante == clube || p.visitante == clube) && p.data >= jogo.dataatual && !p.jogado)
+            r.push_back(static_cast<int>(i));
+    }
+    std::stable_sort(r.begin(), r.end(), [&](int a, int b) {
+        return jogo.partidas[static_cast<size_t>(a)].data < jogo.partidas[static_cast<size_t>(b)].data;
+    });
+    if (static_cast<int>(r.size()) > quantos) r.resize(static_cast<size_t>(std::max(quantos, 0)));
+    return r;
+}
+
+std::string competicaodapartida(const Jogo& jogo, int partida) {
+    const partida_& p = jogo.partidas.at(static_cast<size_t>(partida));
+    const int clube = p.mandante >= 0 ? p.mandante : p.visitante;
+    return nomedacompeticao(jogo, competicaodoclube(jogo, p.competicao, clube));
+}
+
 } // namespace quintaro

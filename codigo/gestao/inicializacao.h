@@ -43,4 +43,9 @@ PrimeiraTela inicializajogo(Jogo& jogo, PreparacaoJogo& prep, const Progresso& p
 // day on which no league has a tie is skipped to the first league day.
 PrimeiraTela primeiratela(Jogo& jogo);
 
+// The club's next fixtures from today, in date order (indices into `partidas`).
+std::vector<int> proximosjogos(const Jogo& jogo, int clube, int quantos);
+// Name of a fixture's competition as the club knows it ("Camp. Brasileiro", "Copa do Brasil", "Camp. Paulista").
+std::string competicaodapartida(const Jogo& jogo, int partida);
+
 } // namespace quintaro

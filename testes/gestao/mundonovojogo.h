@@ -2,10 +2,16 @@
 // A small world of club and national-team files, written with the game's own writers,
 // for the new-game tests: Brasil with state championships, a league-sized England, and
 // a few countries that only give foreign clubs.
+#include <cmath>
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "apoio.h"
+#include "competicoes/calendario.h"
+#include "dados/jogosalvo.h"
+#include "gestao/valores.h"
 #include "dados/arquivosclube.h"
 #include "dados/vocabulario.h"
 #include "gestao/escolhas.h"
@@ -111,5 +117,72 @@ struct NovoJogo {
     }
     void inicializa() { tela = inicializajogo(jogo, prep); }
 };
+
+// The date from which the contracts were counted: the first day with a competition.
+inline data primeiradata(const Jogo& jogo) {
+    for (int d = 2; d <= DIAS_TEMPORADA; ++d)
+        if (jogo.calendario[d].competicao >= 1) return jogo.calendario[d].data;
+    return 0;
+}
+
+// Everything a finished set-up promises, whatever the options.
+inline void verificamundo(const Jogo& jogo) {
+    const estadojogo_& e = jogo.estado;
+    const int n = jogo.inicioselecoes();
+    EXPECT_EQ(e.marcador, 10);
+    EXPECT_EQ(e.temporada, 1);
+    EXPECT_EQ(e.competicaoatual, jogo.calendario[e.diaatual].competicao);
+    ASSERT_EQ(jogo.tecnicos.size(), static_cast<size_t>(n + MAX_HUMANOS));
+    ASSERT_EQ(jogo.financas.size(), static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        const time_& t = jogo.times[i];
+        EXPECT_EQ(t.tecnico, i);
+        EXPECT_EQ(jogo.tecnicos[i].time, i);
+        EXPECT_EQ(jogo.tecnicos[i].empregado, 1);
+        EXPECT_LE(t.nivel, 25);
+    }
+    // Values, wages and contracts of every player.
+    const data base = primeiradata(jogo);
+    std::vector<int> elenco(jogo.times.size());
+    for (size_t p = 1; p < jogo.jogadores.size(); ++p) {
+        const jogador_& j = jogo.jogadores[p];
+        ASSERT_GE(j.time, 0);
+        ASSERT_LT(j.time, static_cast<int>(jogo.times.size()));
+        ++elenco[j.time];
+        const double semanas = (j.fimcontrato - base) / 7;
+        EXPECT_EQ(semanas, std::floor(semanas));
+        EXPECT_GE(semanas, 10);
+        EXPECT_LE(semanas, 39);
+        if (j.time >= n) continue;
+        EXPECT_GE(j.forca, 1);
+        EXPECT_LE(j.forca, 100);
+        EXPECT_EQ(j.passe, paramoeda(valorpasse(jogo, static_cast<int>(p)))) << p;
+        EXPECT_EQ(j.salario, paramoeda(salariobase(jogo, static_cast<int>(p)))) << p;
+    }
+    for (int i = 0; i < n; ++i) EXPECT_EQ(jogo.times[i].elenco, elenco[i]);
+    for (const liga_& l : jogo.ligas) {
+        int n_pais = 0;
+        for (int i = 0; i < n; ++i) n_pais += jogo.times[i].pais == l.pais;
+        EXPECT_EQ(l.numtimes, n_pais);
+        for (int d = 0; d < l.numdivisoes; ++d)
+            for (int s = 0; s < 20; ++s)
+                if (l.divisoes[d][s] >= 0) {
+                    EXPECT_EQ(jogo.times[l.divisoes[d][s]].divisao, d + 1);
+                }
+    }
+    EXPECT_FALSE(jogo.partidas.empty());
+    ASSERT_FALSE(jogo.competicoes.empty());
+    EXPECT_EQ(jogo.competicoes[0].tipo, 0);
+    for (int a : e.arbitrostemporada) EXPECT_GE(a, 0);
+    for (int k = 0; k < e.numhumanos; ++k) {
+        const int c = e.timeshumanos[k];
+        ASSERT_TRUE(jogo.clubereal(c));
+        EXPECT_EQ(e.tecnicoshumanos[k], c);
+        EXPECT_EQ(jogo.tecnicos[c].humano, 1);
+    }
+    // Complete and consistent: a save of it loads back.
+    Jogo outro;
+    EXPECT_EQ(leimagemjogo(imagemjogo(jogo), outro), ResultadoCarga::ok);
+}
 
 } // namespace quintaro::teste
