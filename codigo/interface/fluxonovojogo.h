@@ -1,0 +1,65 @@
+#pragma once
+// The road of a new game through its screens: championship (or custom championship),
+// club chooser, initialization, and the first game screen. Owns the game being made.
+#include <QObject>
+#include <QPointer>
+#include <memory>
+#include <optional>
+
+#include "gestao/inicializacao.h"
+
+class QWidget;
+
+namespace quintaro {
+
+class Telas;
+class TelaCampeonato;
+class TelaPersonalizado;
+class TelaEscolhaTime;
+class TelaInicializacao;
+class TelaResumoJogo;
+
+class FluxoNovoJogo : public QObject {
+    Q_OBJECT
+public:
+    // `telas` shows the screens' messages and answers the game's questions.
+    FluxoNovoJogo(const QString& pastajogo, Telas& telas, QObject* pai = nullptr);
+    ~FluxoNovoJogo() override;
+
+    // Reproducible draws (tests); by default the game seeds from the clock.
+    void definesemente(uint32_t semente) { semente_ = semente; }
+    // Catalogues the club files and opens the championship screen.
+    void comeca();
+
+    Jogo* jogo() const { return jogo_.get(); }
+    TelaCampeonato* campeonato() const;
+    TelaPersonalizado* personalizado() const;
+    TelaEscolhaTime* escolha() const;
+    TelaInicializacao* inicializacao() const;
+    TelaResumoJogo* resumo() const;
+    std::optional<PrimeiraTela> primeiratela() const { return primeira_; }
+
+signals:
+    // Back to the start screen (from "Voltar" or after leaving the game).
+    void voltarinicio();
+
+private:
+    void abreescolha();
+    void abreinicializacao();
+    void abreresumo(PrimeiraTela tela);
+    void encerra();
+
+    QString pasta_;
+    Telas& telas_;
+    std::optional<uint32_t> semente_;
+    std::unique_ptr<Jogo> jogo_;
+    std::unique_ptr<PreparacaoJogo> prep_;
+    QPointer<TelaCampeonato> campeonato_;
+    QPointer<TelaPersonalizado> personalizado_;
+    QPointer<TelaEscolhaTime> escolha_;
+    QPointer<TelaInicializacao> inicializacao_;
+    QPointer<TelaResumoJogo> resumo_;
+    std::optional<PrimeiraTela> primeira_;
+};
+
+} // namespace quintaro
