@@ -10,7 +10,13 @@
 namespace quintaro {
 
 // Light text for labels, radio buttons and check boxes over the dark background.
-inline void claro(QWidget* w) { w->setStyleSheet("color: white;"); }
+// (A palette rather than a style sheet keeps the platform's own check marks.)
+inline void claro(QWidget* w) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, Qt::white);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(170, 170, 170));
+    w->setPalette(p);
+}
 
 inline QLabel* rotulo(const QString& texto, QWidget* pai) {
     auto* l = new QLabel(texto, pai);

@@ -65,6 +65,7 @@ TelaPersonalizado::TelaPersonalizado(Jogo& jogo, PreparacaoJogo& prep, int human
     contagem->addSpacing(20);
     contagem->addWidget(rotulo("Times selecionados:", this));
     numtimes_ = rotulo("0", this);
+    for (QLabel* l : {numpaises_, numtimes_}) l->setMinimumWidth(40);
     contagem->addWidget(numtimes_);
     contagem->addStretch();
     direita->addLayout(contagem);
