@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/novojogo.h"
+#include "cli/partida.h"
 #include "dados/arquivosclube.h"
 #include "dados/jogosalvo.h"
 #include "dados/vocabulario.h"
@@ -24,6 +25,7 @@ struct Opcoes {
     std::string salvar;    // where the game goes at the end of the run
     bool novojogo = false;
     cli::OpcoesNovoJogo novo;
+    std::vector<std::string> partida;  // home and away club
 };
 
 std::vector<std::string> lista(const std::string& texto) {
@@ -46,6 +48,7 @@ void uso() {
                  "     quintaro-sim [--pasta PASTA] [--semente N] --novo-jogo --ligas PAIS,... [--formato 20|10]\n"
                  "                  [--estaduais] [--sem-copa] [--sem-continentais] [--sem-selecoes] [--personalizado]\n"
                  "                  [--humanos N] [--times TIME,...] [--nomes NOME,...] [--salvar ARQUIVO]\n"
+                 "     quintaro-sim [--pasta PASTA] [--semente N] --partida \"CLUBE A\" \"CLUBE B\"\n"
                  "  --pasta PASTA       pasta do jogo (com teams/, img/, sons/, sav/)\n"
                  "  --semente N         sorteios reproduzíveis a partir de N\n"
                  "  --catalogo          lista os clubes jogáveis de teams/ por país\n"
@@ -60,6 +63,7 @@ void uso() {
                  "  --humanos N         treinadores humanos (1 a 6)\n"
                  "  --times TIME,...    time de cada treinador (arquivo ou nome); sem ele, os primeiros da 1ª divisão\n"
                  "  --nomes NOME,...    nome de cada treinador\n"
+                 "  --partida A B       joga uma partida entre dois clubes (nomes abreviados)\n"
                  "  ARQUIVO sem pasta é um jogo de PASTA/sav (\".s10\" é acrescentado se faltar);\n"
                  "  com pasta, é o próprio caminho do arquivo.\n");
 }
@@ -179,6 +183,10 @@ int main(int argc, char** argv) {
         else if (a == "--humanos") op.novo.humanos = std::atoi(valor().c_str());
         else if (a == "--times") op.novo.times = lista(valor());
         else if (a == "--nomes") op.novo.nomes = lista(valor());
+        else if (a == "--partida") {
+            op.partida.push_back(valor());
+            op.partida.push_back(valor());
+        }
         else if (a == "--ajuda" || a == "-h" || a == "--help") { uso(); return 0; }
         else {
             std::fprintf(stderr, "Opção desconhecida: %s\n", a.c_str());
@@ -188,6 +196,7 @@ int main(int argc, char** argv) {
     }
     if (op.catalogo) return catalogo(op);
     if (op.novojogo || !op.carregar.empty() || !op.salvar.empty()) return jogar(op);
+    if (!op.partida.empty()) return cli::partida(op.pasta, op.semente, op.partida[0], op.partida[1]);
     uso();
     return 2;
 }

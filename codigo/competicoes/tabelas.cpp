@@ -15,9 +15,9 @@ namespace {
 // keeps the match order, with place n at home in match 1 of even rounds.
 template <int N>
 struct Berger {
-    std::array<std::array<par_, N / 2>, N - 1> rodadas{};
+    std::array<std::array<pareamento_, N / 2>, N - 1> rodadas{};
     constexpr Berger() {
-        std::array<par_, N / 2> atual{};
+        std::array<pareamento_, N / 2> atual{};
         atual[0] = {1, N};
         for (int k = 2; k <= N / 2; ++k) atual[k - 1] = {k, N + 1 - k};
         rodadas[0] = atual;
@@ -25,7 +25,7 @@ struct Berger {
             auto move = [](int p) { return p == N ? N : ((p - 1 + N / 2) % (N - 1)) + 1; };
             for (auto& p : atual) p = {move(p.mandante), move(p.visitante)};
             const int outro = atual[0].mandante == N ? atual[0].visitante : atual[0].mandante;
-            atual[0] = r % 2 == 0 ? par_{N, outro} : par_{outro, N};
+            atual[0] = r % 2 == 0 ? pareamento_{N, outro} : pareamento_{outro, N};
             rodadas[r - 1] = atual;
         }
     }
@@ -36,7 +36,7 @@ constexpr Berger<10> BERGER10;
 constexpr Berger<6> BERGER6;
 
 // The groups of four do not follow Berger.
-constexpr par_ TABELA4[3][2] = {{{1, 2}, {3, 4}}, {{1, 3}, {4, 2}}, {{4, 1}, {2, 3}}};
+constexpr pareamento_ TABELA4[3][2] = {{{1, 2}, {3, 4}}, {{1, 3}, {4, 2}}, {{4, 1}, {2, 3}}};
 
 data datak(const std::vector<data>& datas, size_t k) { return k < datas.size() ? datas[k] : 0; }
 
@@ -50,7 +50,7 @@ void geraliga(Jogo& jogo, int liga) {
             const data d = datak(datas, static_cast<size_t>((h - 1) * rodadas + r - 1));
             for (int div = 1; div <= jogo.ligas[static_cast<size_t>(liga)].numdivisoes && div <= 4; ++div)
                 for (int m = 1; m <= n / 2; ++m) {
-                    const par_ p = partabela(n, r, h, m);
+                    const pareamento_ p = partabela(n, r, h, m);
                     const liga_& l = jogo.ligas[static_cast<size_t>(liga)];
                     addpartida(jogo, l.divisoes[div - 1][p.mandante - 1], l.divisoes[div - 1][p.visitante - 1], r,
                                1, liga, h, -1, d);
@@ -82,7 +82,7 @@ void geraestadual(Jogo& jogo, int estado) {
             const data d = datak(datas, static_cast<size_t>((h - 1) * 5 + r - 1));
             for (int g = 1; g <= grupos; ++g)
                 for (int m = 1; m <= 3; ++m) {
-                    const par_ p = partabela(6, r, h, m);
+                    const pareamento_ p = partabela(6, r, h, m);
                     const estadual_& e = jogo.estaduais[static_cast<size_t>(estado)];
                     addpartida(jogo, e.grupos[g - 1][p.mandante - 1], e.grupos[g - 1][p.visitante - 1], r, 3, estado,
                                h, -1, d);
@@ -100,7 +100,7 @@ void geracontinental(Jogo& jogo, int codigo) {
                 for (int r = 1; r <= 3; ++r) {
                     const data d = datak(datas, static_cast<size_t>((h - 1) * 3 + r - 1));
                     for (int m = 1; m <= 2; ++m) {
-                        const par_ p = partabela(4, r, h, m);
+                        const pareamento_ p = partabela(4, r, h, m);
                         const auto& grupo = jogo.estado.gruposcontinentais[base + i - 1][g];
                         addpartida(jogo, grupo[p.mandante - 1], grupo[p.visitante - 1], r, codigo, i, h, -1, d);
                     }
@@ -119,8 +119,8 @@ void geracontinental(Jogo& jogo, int codigo) {
 
 } // namespace
 
-par_ partabela(int n, int rodada, int turno, int jogo) {
-    par_ p{0, 0};
+pareamento_ partabela(int n, int rodada, int turno, int jogo) {
+    pareamento_ p{0, 0};
     if (rodada < 1 || jogo < 1 || jogo > n / 2) return p;
     switch (n) {
         case 20: if (rodada <= 19) p = BERGER20.rodadas[rodada - 1][jogo - 1]; break;
@@ -172,7 +172,7 @@ void geraquartadivisao(Jogo& jogo, int pais) {
         for (int r = 1; r <= 19; ++r) {
             const data d = datak(datas, static_cast<size_t>((h - 1) * 19 + r - 1));
             for (int m = 1; m <= 10; ++m) {
-                const par_ p = partabela(20, r, h, m);
+                const pareamento_ p = partabela(20, r, h, m);
                 const liga_& l = jogo.ligas[static_cast<size_t>(pais)];
                 addpartida(jogo, l.divisoes[3][p.mandante - 1], l.divisoes[3][p.visitante - 1], r, 1, pais, h, -1, d);
             }

@@ -5,7 +5,7 @@
 
 namespace quintaro {
 
-struct par_ {
+struct pareamento_ {
     int mandante;  // 1-based place in the list of clubs
     int visitante;
 };
@@ -13,7 +13,7 @@ struct par_ {
 // Pair of places for match `jogo` (1..n/2) of round `rodada` (1..n-1, or 1..3 for 4 clubs)
 // in half `turno` (1, 2; the second half swaps home and away) of the n-club table,
 // n = 20, 10, 6 or 4. {0, 0} outside the table.
-par_ partabela(int n, int rodada, int turno, int jogo);
+pareamento_ partabela(int n, int rodada, int turno, int jogo);
 
 // Appends one fixture with these fields and everything else zero; returns its index.
 int addpartida(Jogo& jogo, int mandante, int visitante, int rodada, int competicao, int pais, int turno,

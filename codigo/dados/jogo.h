@@ -8,6 +8,7 @@
 #include "dados/calendario.h"
 #include "dados/estadojogo.h"
 #include "dados/registros.h"
+#include "dados/rodada.h"
 #include "dados/tabelas.h"
 #include "dados/telas.h"
 #include "utils/aleatorio.h"
@@ -68,6 +69,9 @@ struct Jogo {
     Calendario calendario;
     std::vector<classificados_> classificados;
     std::array<classificados_, 203> classificadosvirtuais{};
+
+    // The round being played: line-ups, matches, events (not saved).
+    Rodada rodada;
 
     Aleatorio rng;
     std::filesystem::path pasta;      // the game folder: teams/, img/, sons/, sav/, quintaro.ini

@@ -6,15 +6,14 @@ namespace quintaro {
 
 void calculaforcas(Jogo& jogo, int clube) {
     time_& t = jogo.times.at(static_cast<size_t>(clube));
-    // Levels above the editor's range play as a modest club.
     if (t.nivel > 25) t.nivel = 9;
     int base = 0;
     if (clube < jogo.estado.numtimesligas) {
+        const bool dez = jogo.estado.formato == 4;
+        const int divisao = t.divisao >= 1 && t.divisao <= 4 ? t.divisao : 4;  // the regional pool plays as 4
         static constexpr int BONUS_DEZ[5] = {0, 20, 15, 10, 0};
         static constexpr int BONUS_VINTE[5] = {0, 20, 15, 5, 1};
-        // The regional pool (division 0) plays as the fourth division.
-        const int d = t.divisao >= 1 && t.divisao <= 4 ? t.divisao : 4;
-        base = t.nivel + (jogo.estado.formato == 2 ? BONUS_VINTE : BONUS_DEZ)[d];
+        base = t.nivel + (dez ? BONUS_DEZ : BONUS_VINTE)[divisao];
     } else {
         static constexpr int POR_NIVEL[15] = {15, 17, 19, 22, 25, 27, 30, 35, 37, 40, 45, 50, 55, 60, 65};
         if (t.nivel >= 1 && t.nivel <= 5) base = 7;

@@ -3,9 +3,18 @@
 // something, is one virtual function here. The game answers with Qt screens;
 // the simulator and the tests answer automatically or from a script.
 // The defaults are the computer's own choices, so a headless game needs nothing else.
+#include <optional>
 #include <string>
 
 namespace quintaro {
+
+struct Jogo;
+
+// A penalty in play settled on a penalty screen: the taker and 1 scored / 2 missed.
+struct DecisaoPenalti {
+    int batedor = -1;
+    int resultado = 2;
+};
 
 class Telas {
 public:
@@ -24,6 +33,19 @@ public:
     // "Confirmação": "O arquivo já existe, sobrescreve-lo?" with "Sim"/"Não";
     // "Não" goes back to the name dialog.
     virtual bool confirmasobrescrever(const std::string& pergunta) { return true; }
+
+    // Match decisions of a human club. No answer (nullopt) means the computer
+    // decides by the same rule it uses for its own clubs.
+    // Penalty for the human club `atacante` in match `partida` of the round.
+    virtual std::optional<DecisaoPenalti> batepenalti(Jogo& jogo, int partida, int atacante, int defensor) {
+        return std::nullopt;
+    }
+    // Penalty of a computer club against the human club `defensor`.
+    virtual std::optional<DecisaoPenalti> defendepenalti(Jogo& jogo, int partida, int atacante, int defensor) {
+        return std::nullopt;
+    }
+    // Replacement for the injured `jogador` of the human `clube`: a bench player, or -1 for none.
+    virtual std::optional<int> escolhesubstituto(Jogo& jogo, int jogador, int clube) { return std::nullopt; }
 };
 
 // The do-nothing screens used when nobody is watching.

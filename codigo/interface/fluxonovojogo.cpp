@@ -2,10 +2,10 @@
 
 #include "dados/telas.h"
 #include "interface/telacampeonato.h"
+#include "interface/telaclube.h"
 #include "interface/telaescolhatime.h"
 #include "interface/telainicializacao.h"
 #include "interface/telapersonalizado.h"
-#include "interface/telaresumojogo.h"
 #include "utils/arquivo.h"
 
 namespace quintaro {
@@ -30,14 +30,14 @@ FluxoNovoJogo::~FluxoNovoJogo() {
     delete personalizado_;
     delete escolha_;
     delete inicializacao_;
-    delete resumo_;
+    delete clube_;
 }
 
 TelaCampeonato* FluxoNovoJogo::campeonato() const { return campeonato_; }
 TelaPersonalizado* FluxoNovoJogo::personalizado() const { return personalizado_; }
 TelaEscolhaTime* FluxoNovoJogo::escolha() const { return escolha_; }
 TelaInicializacao* FluxoNovoJogo::inicializacao() const { return inicializacao_; }
-TelaResumoJogo* FluxoNovoJogo::resumo() const { return resumo_; }
+TelaClube* FluxoNovoJogo::clube() const { return clube_; }
 
 void FluxoNovoJogo::comeca() {
     jogo_ = std::make_unique<Jogo>(caminhoutf8(pasta_.toStdString()));
@@ -80,16 +80,18 @@ void FluxoNovoJogo::abreinicializacao() {
         // The catalogue and its file names are released with the run.
         descarta(inicializacao_);
         prep_.reset();
-        abreresumo(tela);
+        abreclube(tela);
     });
     inicializacao_->show();
 }
 
-void FluxoNovoJogo::abreresumo(PrimeiraTela tela) {
+void FluxoNovoJogo::abreclube(PrimeiraTela tela) {
+    // The round screen that plays a first day with no human club is not there yet: every
+    // new game opens on the club screen of the coach in turn.
     primeira_ = tela;
-    resumo_ = new TelaResumoJogo(*jogo_);
-    connect(resumo_, &TelaResumoJogo::sair, this, [this] { encerra(); });
-    resumo_->show();
+    clube_ = new TelaClube(*jogo_, jogo_->estado.timeatual);
+    connect(clube_, &TelaClube::sairDoJogo, this, [this] { encerra(); });
+    clube_->show();
 }
 
 void FluxoNovoJogo::encerra() {
@@ -97,7 +99,7 @@ void FluxoNovoJogo::encerra() {
     descarta(personalizado_);
     descarta(escolha_);
     descarta(inicializacao_);
-    descarta(resumo_);
+    descarta(clube_);
     prep_.reset();
     jogo_.reset();
     emit voltarinicio();

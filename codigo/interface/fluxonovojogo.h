@@ -1,6 +1,6 @@
 #pragma once
 // The road of a new game through its screens: championship (or custom championship),
-// club chooser, initialization, and the first game screen. Owns the game being made.
+// club chooser, initialization, and the first game screen (the club screen). Owns the game being made.
 #include <QObject>
 #include <QPointer>
 #include <memory>
@@ -17,7 +17,7 @@ class TelaCampeonato;
 class TelaPersonalizado;
 class TelaEscolhaTime;
 class TelaInicializacao;
-class TelaResumoJogo;
+class TelaClube;
 
 class FluxoNovoJogo : public QObject {
     Q_OBJECT
@@ -36,7 +36,8 @@ public:
     TelaPersonalizado* personalizado() const;
     TelaEscolhaTime* escolha() const;
     TelaInicializacao* inicializacao() const;
-    TelaResumoJogo* resumo() const;
+    // The first game screen: the club screen of the human coach in turn.
+    TelaClube* clube() const;
     std::optional<PrimeiraTela> primeiratela() const { return primeira_; }
 
 signals:
@@ -46,7 +47,7 @@ signals:
 private:
     void abreescolha();
     void abreinicializacao();
-    void abreresumo(PrimeiraTela tela);
+    void abreclube(PrimeiraTela tela);
     void encerra();
 
     QString pasta_;
@@ -58,7 +59,7 @@ private:
     QPointer<TelaPersonalizado> personalizado_;
     QPointer<TelaEscolhaTime> escolha_;
     QPointer<TelaInicializacao> inicializacao_;
-    QPointer<TelaResumoJogo> resumo_;
+    QPointer<TelaClube> clube_;
     std::optional<PrimeiraTela> primeira_;
 };
 

@@ -16,7 +16,7 @@ namespace {
 std::string rodada(int n, int r, int turno = 1) {
     std::string s;
     for (int m = 1; m <= n / 2; ++m) {
-        const par_ p = partabela(n, r, turno, m);
+        const pareamento_ p = partabela(n, r, turno, m);
         if (m > 1) s += ", ";
         s += std::to_string(p.mandante) + "-" + std::to_string(p.visitante);
     }
@@ -25,12 +25,12 @@ std::string rodada(int n, int r, int turno = 1) {
 
 // Berger tables by the circle: place n stays, the others turn by n/2 steps per round
 // around a ring of n - 1 seats; n is at home in the odd-numbered rounds after the first.
-par_ berger(int n, int r, int m) {
+pareamento_ berger(int n, int r, int m) {
     const int passo = ((r - 1) * (n / 2)) % (n - 1);
     auto lugar = [&](int p) { return (p - 1 + passo) % (n - 1) + 1; };
     if (m == 1) {
         const int outro = lugar(1);
-        return r % 2 == 0 ? par_{n, outro} : par_{outro, n};
+        return r % 2 == 0 ? pareamento_{n, outro} : pareamento_{outro, n};
     }
     return {lugar(m), lugar(n + 1 - m)};
 }
@@ -65,7 +65,7 @@ TEST(Tabelas, BergerConstruidaNoTeste) {
     for (int n : {20, 10, 6})
         for (int r = 1; r <= n - 1; ++r)
             for (int m = 1; m <= n / 2; ++m) {
-                const par_ a = partabela(n, r, 1, m), b = berger(n, r, m);
+                const pareamento_ a = partabela(n, r, 1, m), b = berger(n, r, m);
                 EXPECT_EQ(a.mandante, b.mandante) << n << " r" << r << " m" << m;
                 EXPECT_EQ(a.visitante, b.visitante) << n << " r" << r << " m" << m;
             }

@@ -21,7 +21,7 @@
 #include "interface/telainicializacao.h"
 #include "interface/telainicio.h"
 #include "interface/telapersonalizado.h"
-#include "interface/telaresumojogo.h"
+#include "interface/telaclube.h"
 
 using namespace quintaro;
 using namespace quintaro::teste;
@@ -172,12 +172,12 @@ TEST(TelasNovoJogo, DoInicioAoMundoComDoisTreinadores) {
     EXPECT_EQ(ini->windowTitle(), "Inicializando o jogo...");
     EXPECT_TRUE(ini->windowFlags() & Qt::WindowStaysOnTopHint);
     QSignalSpy fim(ini, &TelaInicializacao::concluido);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return fluxo.resumo() != nullptr; }, 60000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fluxo.clube() != nullptr; }, 60000));
     EXPECT_EQ(fim.count(), 1);
-    TelaResumoJogo* res = fluxo.resumo();
-    EXPECT_TRUE(res->isVisible());
-    EXPECT_TRUE(res->textotecnico().contains("Bia"));
-    EXPECT_GT(res->jogos()->rowCount(), 0);
+    TelaClube* clube = fluxo.clube();
+    EXPECT_TRUE(clube->isVisible());
+    EXPECT_EQ(clube->clube(), jogo.estado.timeatual);
+    EXPECT_GT(clube->lista()->rowCount(), 10);
 
     // A complete, consistent world.
     verificamundo(jogo);
@@ -190,9 +190,9 @@ TEST(TelasNovoJogo, DoInicioAoMundoComDoisTreinadores) {
     EXPECT_EQ(jogo.estado.jogaestaduais, 1);
     EXPECT_EQ(jogo.ligas.size(), 2u);
 
-    // Leaving goes back to the start screen.
+    // Leaving the game goes back to the start screen.
     QSignalSpy volta(&fluxo, &FluxoNovoJogo::voltarinicio);
-    QTest::mouseClick(res->botaosair(), Qt::LeftButton);
+    emit clube->sairDoJogo();
     EXPECT_EQ(volta.count(), 1);
 }
 
@@ -242,7 +242,7 @@ TEST(TelasNovoJogo, CampeonatoPersonalizadoComRotulos) {
     QTest::mouseClick(esc->botaoescolher(), Qt::LeftButton);
 
     ASSERT_NE(fluxo.inicializacao(), nullptr);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return fluxo.resumo() != nullptr; }, 60000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fluxo.clube() != nullptr; }, 60000));
     verificamundo(jogo);
     EXPECT_EQ(jogo.estado.pais, PAIS_PERSONALIZADO);
     EXPECT_EQ(jogo.estado.timeshumanos[0], clube);
