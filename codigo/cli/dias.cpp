@@ -46,7 +46,11 @@ void imprimedia(const Jogo& jogo, int codigo, data dia, int numero) {
         }
         std::printf("   %s %2d x %-2d %s", preenche(nome(jogo, p.mandante), 25).c_str(), p.golsmandante, p.golsvisitante,
                     nome(jogo, p.visitante).c_str());
-        if (p.penaltismandante || p.penaltisvisitante) std::printf("  (P: %d x %d)", p.penaltismandante, p.penaltisvisitante);
+        // A shoot-out is kept in the tie's leg-1 row, just before the second leg.
+        const partida_* ida = &p > jogo.partidas.data() ? &p - 1 : nullptr;
+        if (ida && ida->jogado && ida->competicao == p.competicao && ida->mandante == p.visitante &&
+            ida->visitante == p.mandante && (ida->penaltismandante || ida->penaltisvisitante))
+            std::printf("  (P: %d x %d)", ida->penaltisvisitante, ida->penaltismandante);
         std::printf("  público %d\n", p.publico);
     }
     if (codigo == MUNDIAL)
