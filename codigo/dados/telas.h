@@ -5,6 +5,7 @@
 // The defaults are the computer's own choices, so a headless game needs nothing else.
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace quintaro {
 
@@ -46,6 +47,19 @@ public:
     }
     // Replacement for the injured `jogador` of the human `clube`: a bench player, or -1 for none.
     virtual std::optional<int> escolhesubstituto(Jogo& jogo, int jogador, int clube) { return std::nullopt; }
+
+    // Season decisions and notices.
+    // A single-match shoot-out watched on the penalty screens (`codigo` 5, the club world
+    // cup): the tallies of `clube1` and `clube2`. No answer, or a level one, means the
+    // computer's quick draw.
+    virtual std::optional<std::pair<int, int>> disputapenaltis(Jogo& jogo, int codigo, int clube1, int clube2) {
+        return std::nullopt;
+    }
+    // "Falecimento do jogador": the death of `jogador` of a human club, with the game's two texts.
+    virtual void falecimento(Jogo& jogo, int jogador, const std::string& texto1, const std::string& texto2) {}
+    // The retirement screen of a human club's player: the name of the youth player to be
+    // promoted and his position 0..4. Nobody types a name for the computer: nothing happens.
+    virtual std::optional<std::pair<std::string, int>> aposentadoria(Jogo& jogo, int jogador) { return std::nullopt; }
 };
 
 // The do-nothing screens used when nobody is watching.
