@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/novojogo.h"
 #include "cli/partida.h"
 #include "dados/arquivosclube.h"
 #include "dados/jogosalvo.h"
@@ -22,19 +23,46 @@ struct Opcoes {
     bool catalogo = false;
     std::string carregar;  // saved game to continue
     std::string salvar;    // where the game goes at the end of the run
+    bool novojogo = false;
+    cli::OpcoesNovoJogo novo;
     std::vector<std::string> partida;  // home and away club
 };
+
+std::vector<std::string> lista(const std::string& texto) {
+    std::vector<std::string> r;
+    size_t a = 0;
+    while (a <= texto.size()) {
+        const size_t b = texto.find(',', a);
+        const std::string item = texto.substr(a, b == std::string::npos ? std::string::npos : b - a);
+        if (!item.empty()) r.push_back(item);
+        if (b == std::string::npos) break;
+        a = b + 1;
+    }
+    return r;
+}
 
 void uso() {
     std::fprintf(stderr,
                  "Uso: quintaro-sim [--pasta PASTA] [--semente N] --catalogo\n"
                  "     quintaro-sim [--pasta PASTA] [--semente N] --carregar ARQUIVO [--salvar ARQUIVO]\n"
+                 "     quintaro-sim [--pasta PASTA] [--semente N] --novo-jogo --ligas PAIS,... [--formato 20|10]\n"
+                 "                  [--estaduais] [--sem-copa] [--sem-continentais] [--sem-selecoes] [--personalizado]\n"
+                 "                  [--humanos N] [--times TIME,...] [--nomes NOME,...] [--salvar ARQUIVO]\n"
                  "     quintaro-sim [--pasta PASTA] [--semente N] --partida \"CLUBE A\" \"CLUBE B\"\n"
                  "  --pasta PASTA       pasta do jogo (com teams/, img/, sons/, sav/)\n"
                  "  --semente N         sorteios reproduzíveis a partir de N\n"
                  "  --catalogo          lista os clubes jogáveis de teams/ por país\n"
                  "  --carregar ARQUIVO  continua um jogo salvo\n"
                  "  --salvar ARQUIVO    salva o jogo ao fim da execução\n"
+                 "  --novo-jogo         monta um jogo novo e mostra o resumo\n"
+                 "  --ligas PAIS,...    ligas jogadas (nomes ou códigos de país)\n"
+                 "  --formato 20|10     clubes por divisão (padrão 20)\n"
+                 "  --estaduais         joga os estaduais (só com o Brasil)\n"
+                 "  --sem-copa, --sem-continentais, --sem-selecoes  desliga essas competições\n"
+                 "  --personalizado     os países de --ligas formam um campeonato personalizado\n"
+                 "  --humanos N         treinadores humanos (1 a 6)\n"
+                 "  --times TIME,...    time de cada treinador (arquivo ou nome); sem ele, os primeiros da 1ª divisão\n"
+                 "  --nomes NOME,...    nome de cada treinador\n"
                  "  --partida A B       joga uma partida entre dois clubes (nomes abreviados)\n"
                  "  ARQUIVO sem pasta é um jogo de PASTA/sav (\".s10\" é acrescentado se faltar);\n"
                  "  com pasta, é o próprio caminho do arquivo.\n");
@@ -71,12 +99,17 @@ int jogar(const Opcoes& op) {
     Jogo jogo(op.pasta);
     jogo.telas = &telas;
     if (op.semente) jogo.rng = Aleatorio(*op.semente);
-    if (op.carregar.empty()) {
-        std::fprintf(stderr, "Não há jogo para salvar: use --carregar\n");
-        return 2;
+    if (op.novojogo) {
+        if (!cli::montanovojogo(jogo, op.novo)) return 1;
+        cli::resumonovojogo(jogo);
+    } else {
+        if (op.carregar.empty()) {
+            std::fprintf(stderr, "Não há jogo para salvar: use --carregar ou --novo-jogo\n");
+            return 2;
+        }
+        if (carregajogode(jogo, caminhosalvo(op, op.carregar)) != ResultadoCarga::ok) return 1;
+        resumo(jogo);
     }
-    if (carregajogode(jogo, caminhosalvo(op, op.carregar)) != ResultadoCarga::ok) return 1;
-    resumo(jogo);
     if (!op.salvar.empty()) {
         const std::filesystem::path destino = caminhosalvo(op, op.salvar);
         if (!salvajogoem(jogo, destino)) return 1;
@@ -139,6 +172,17 @@ int main(int argc, char** argv) {
         else if (a == "--catalogo") op.catalogo = true;
         else if (a == "--carregar") op.carregar = valor();
         else if (a == "--salvar") op.salvar = valor();
+        else if (a == "--novo-jogo") op.novojogo = true;
+        else if (a == "--ligas") op.novo.ligas = lista(valor());
+        else if (a == "--formato") op.novo.formato = std::atoi(valor().c_str());
+        else if (a == "--estaduais") op.novo.estaduais = true;
+        else if (a == "--sem-copa") op.novo.copa = false;
+        else if (a == "--sem-continentais") op.novo.continentais = false;
+        else if (a == "--sem-selecoes") op.novo.selecoes = false;
+        else if (a == "--personalizado") op.novo.personalizado = true;
+        else if (a == "--humanos") op.novo.humanos = std::atoi(valor().c_str());
+        else if (a == "--times") op.novo.times = lista(valor());
+        else if (a == "--nomes") op.novo.nomes = lista(valor());
         else if (a == "--partida") {
             op.partida.push_back(valor());
             op.partida.push_back(valor());
@@ -151,7 +195,7 @@ int main(int argc, char** argv) {
         }
     }
     if (op.catalogo) return catalogo(op);
-    if (!op.carregar.empty() || !op.salvar.empty()) return jogar(op);
+    if (op.novojogo || !op.carregar.empty() || !op.salvar.empty()) return jogar(op);
     if (!op.partida.empty()) return cli::partida(op.pasta, op.semente, op.partida[0], op.partida[1]);
     uso();
     return 2;

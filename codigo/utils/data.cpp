@@ -1,6 +1,7 @@
 #include "utils/data.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace quintaro {
 
@@ -56,6 +57,13 @@ data somameses(data d, int meses) {
     int dia = c.dia;
     if (dia > diasnomes(ano, mes)) dia = diasnomes(ano, mes);
     return codificadata(ano, mes, dia) + (d - std::floor(d));
+}
+
+std::string textodata(data d) {
+    const DataCivil c = decodificadata(d);
+    char b[16];
+    std::snprintf(b, sizeof b, "%02d/%02d/%04d", c.dia, c.mes, c.ano);
+    return b;
 }
 
 } // namespace quintaro
