@@ -6,10 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "cli/dias.h"
 #include "cli/novojogo.h"
 #include "cli/partida.h"
+#include "competicoes/calendario.h"
 #include "dados/arquivosclube.h"
 #include "dados/jogosalvo.h"
+#include "dados/soma.h"
 #include "dados/vocabulario.h"
 #include "utils/arquivo.h"
 
@@ -26,6 +29,9 @@ struct Opcoes {
     bool novojogo = false;
     cli::OpcoesNovoJogo novo;
     std::vector<std::string> partida;  // home and away club
+    bool jogar = false;                // play until the season's league days are over
+    std::optional<int> dias;           // play this many match days
+    bool soma = false;                 // print the game's checksum at the end
 };
 
 std::vector<std::string> lista(const std::string& texto) {
@@ -44,16 +50,21 @@ std::vector<std::string> lista(const std::string& texto) {
 void uso() {
     std::fprintf(stderr,
                  "Uso: quintaro-sim [--pasta PASTA] [--semente N] --catalogo\n"
-                 "     quintaro-sim [--pasta PASTA] [--semente N] --carregar ARQUIVO [--salvar ARQUIVO]\n"
+                 "     quintaro-sim [--pasta PASTA] [--semente N] --carregar ARQUIVO [--jogar | --dias N] [--soma]\n"
+                 "                  [--salvar ARQUIVO]\n"
                  "     quintaro-sim [--pasta PASTA] [--semente N] --novo-jogo --ligas PAIS,... [--formato 20|10]\n"
                  "                  [--estaduais] [--sem-copa] [--sem-continentais] [--sem-selecoes] [--personalizado]\n"
-                 "                  [--humanos N] [--times TIME,...] [--nomes NOME,...] [--salvar ARQUIVO]\n"
+                 "                  [--humanos N] [--times TIME,...] [--nomes NOME,...] [--jogar | --dias N] [--soma]\n"
+                 "                  [--salvar ARQUIVO]\n"
                  "     quintaro-sim [--pasta PASTA] [--semente N] --partida \"CLUBE A\" \"CLUBE B\"\n"
                  "  --pasta PASTA       pasta do jogo (com teams/, img/, sons/, sav/)\n"
                  "  --semente N         sorteios reproduzíveis a partir de N\n"
                  "  --catalogo          lista os clubes jogáveis de teams/ por país\n"
                  "  --carregar ARQUIVO  continua um jogo salvo\n"
                  "  --salvar ARQUIVO    salva o jogo ao fim da execução\n"
+                 "  --jogar             joga os dias até o fim da liga da temporada (resultados e tabelas)\n"
+                 "  --dias N            joga N dias de jogos\n"
+                 "  --soma              mostra a soma de verificação do jogo ao fim (para repetição)\n"
                  "  --novo-jogo         monta um jogo novo e mostra o resumo\n"
                  "  --ligas PAIS,...    ligas jogadas (nomes ou códigos de país)\n"
                  "  --formato 20|10     clubes por divisão (padrão 20)\n"
@@ -108,8 +119,14 @@ int jogar(const Opcoes& op) {
             return 2;
         }
         if (carregajogode(jogo, caminhosalvo(op, op.carregar)) != ResultadoCarga::ok) return 1;
+        montacalendario(jogo);
         resumo(jogo);
     }
+    if (op.jogar || op.dias) {
+        const int n = cli::jogadias(jogo, op.dias);
+        std::printf("Dias jogados: %d\n", n);
+    }
+    if (op.soma) std::printf("Soma: %016llx\n", static_cast<unsigned long long>(somajogo(jogo)));
     if (!op.salvar.empty()) {
         const std::filesystem::path destino = caminhosalvo(op, op.salvar);
         if (!salvajogoem(jogo, destino)) return 1;
@@ -172,6 +189,9 @@ int main(int argc, char** argv) {
         else if (a == "--catalogo") op.catalogo = true;
         else if (a == "--carregar") op.carregar = valor();
         else if (a == "--salvar") op.salvar = valor();
+        else if (a == "--jogar") op.jogar = true;
+        else if (a == "--dias") op.dias = std::atoi(valor().c_str());
+        else if (a == "--soma") op.soma = true;
         else if (a == "--novo-jogo") op.novojogo = true;
         else if (a == "--ligas") op.novo.ligas = lista(valor());
         else if (a == "--formato") op.novo.formato = std::atoi(valor().c_str());

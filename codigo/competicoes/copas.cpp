@@ -6,6 +6,7 @@
 #include "competicoes/classificacao.h"
 #include "competicoes/historico.h"
 #include "dados/vocabulario.h"
+#include "partida/penaltis.h"
 
 namespace quintaro {
 
@@ -104,51 +105,6 @@ void reageconfianca(Jogo& jogo, int vencedor, int perdedor, Reacao r) {
     }
 }
 
-// Quick shoot-out of a two-legged tie with no one watching: X wins c + 1 to c when c >= d.
-void disputarapida(Jogo& jogo, partida_& ida) {
-    const int c = jogo.aleatorio(8);
-    const int d = jogo.aleatorio(8);
-    if (c >= d) {
-        ida.penaltismandante = c + 1;
-        ida.penaltisvisitante = c;
-    } else {
-        ida.penaltismandante = d;
-        ida.penaltisvisitante = d + 1;
-    }
-}
-
-// Winner (1 first club, 2 second club) of a drawn single match of the club world cup,
-// with the tallies written into the match when it is found.
-int desempatemundial(Jogo& jogo, jogo_* partida, int clube1, int clube2) {
-    if (partida && partida->decididopenaltis && partida->golspenaltis[1] != partida->golspenaltis[2])
-        return partida->golspenaltis[1] > partida->golspenaltis[2] ? 1 : 2;
-    int t1 = 0, t2 = 0;
-    const bool humano = clube(jogo, clube1).humano || clube(jogo, clube2).humano;
-    std::optional<std::pair<int, int>> tela;
-    if (humano || (jogo.estado.op_verpenalty && !jogo.rodada.automatico))
-        tela = jogo.telas->disputapenaltis(jogo, 5, clube1, clube2);
-    if (tela && tela->first != tela->second) {
-        t1 = tela->first;
-        t2 = tela->second;
-    } else {
-        const int c = jogo.aleatorio(7);
-        const int d = jogo.aleatorio(7);
-        if (c >= d) {
-            t1 = c + 3;
-            t2 = c + 2;
-        } else {
-            t1 = d + 2;
-            t2 = d + 3;
-        }
-    }
-    if (partida) {
-        partida->decididopenaltis = 1;
-        partida->golspenaltis[1] = t1;
-        partida->golspenaltis[2] = t2;
-    }
-    return t1 > t2 ? 1 : 2;
-}
-
 jogo_* partidadodia(Jogo& jogo, int clube1, int clube2) {
     for (jogo_& p : jogo.rodada.jogosdarodada)
         if ((p.time[1] == clube1 && p.time[2] == clube2) || (p.time[1] == clube2 && p.time[2] == clube1)) return &p;
@@ -190,8 +146,8 @@ void avancamatamata(Jogo& jogo, int codigo, int alvo) {
         int r = decideconfronto(ida.golsmandante, ida.golsvisitante, volta.golsvisitante, volta.golsmandante);
         if (r == 3) {
             // The shoot-out at the end of leg 2 left its score in the leg-1 row; a tie that
-            // reaches this point without one is settled by the quick draw.
-            if (ida.penaltismandante == ida.penaltisvisitante) disputarapida(jogo, ida);
+            // reaches this point without one has it now.
+            if (ida.penaltismandante == ida.penaltisvisitante) desempate(jogo, codigo, linhas[k], x, y);
             r = ida.penaltismandante > ida.penaltisvisitante ? 1 : 2;
         }
         const int vencedor = r == 1 ? x : y;
@@ -290,9 +246,11 @@ void avancamundial(Jogo& jogo) {
         int lado;
         if (par.gols1 != par.gols2) {
             lado = par.gols1 > par.gols2 ? 1 : 2;
+        } else if (partida->decididopenaltis && partida->golspenaltis[1] != partida->golspenaltis[2]) {
+            // The round already held the shoot-out.
+            lado = (partida->golspenaltis[1] > partida->golspenaltis[2]) != invertido ? 1 : 2;
         } else {
-            lado = desempatemundial(jogo, partida, partida->time[1], partida->time[2]);
-            if (invertido) lado = 3 - lado;
+            lado = desempate(jogo, 5, p, par.time1, par.time2);
         }
         par.vencedor = lado == 1 ? par.time1 : par.time2;
         vencedores[p] = par.vencedor;

@@ -72,6 +72,8 @@ struct Jogo {
 
     // The round being played: line-ups, matches, events (not saved).
     Rodada rodada;
+    // Where the match-day cycle stands (not saved).
+    Ciclo ciclo;
 
     Aleatorio rng;
     std::filesystem::path pasta;      // the game folder: teams/, img/, sons/, sav/, quintaro.ini

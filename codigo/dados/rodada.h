@@ -6,6 +6,7 @@
 // Slots, bench places, zones and sides are numbered from 1 as the game names
 // them (slot 11 is the goalkeeper's, zone 1 the right corner of the own
 // defensive row, side 1 the home club); element 0 of those arrays is unused.
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -14,6 +15,8 @@
 #include "utils/texto.h"
 
 namespace quintaro {
+
+struct Jogo;
 
 constexpr int NUM_TITULARES = 11;
 constexpr int NUM_RESERVAS = 7;
@@ -87,6 +90,46 @@ struct FolhaRodada {
     int32_t subcompeticao = 0;   // championship index among those sharing the code
 };
 
+// One competition of the day: its code and which one of that code
+// (league: index in `ligas`; state championship: state 0..26; continental
+// cups: continent 1 South America, 2 Europe; otherwise -1).
+struct CompeticaoDia {
+    int codigo = -1;
+    int alvo = -1;
+};
+
+// One kick of a shoot-out.
+struct Cobranca {
+    int lado;      // 1 first club, 2 second club
+    int batedor;   // player, -1 when the side has nobody on the pitch
+    bool gol;
+};
+
+// The shoot-out being decided (one at a time).
+struct Disputa {
+    int primeiro = -1, segundo = -1;   // clubs: leg-1 home club or the pairing's first club, then the other
+    int codigo = 0;                    // competition code of the day
+    int confronto = -1;                // leg-1 row in `partidas` (2, 4, 6) or pairing record (5, 7, 8, 9)
+    int partida = -1;                  // match in `jogosdarodada`, -1 when not found
+    std::vector<int32_t> ordem[2];     // taker order per side, up to 11
+    int proximo[2] = {0, 0};           // next taker per side
+    int rodada = 0;                    // rounds of kicks begun
+    int placar[2] = {0, 0};            // goals per side
+    int vencedor = 0;                  // 1 first club, 2 second club
+    std::vector<Cobranca> cobrancas;   // every kick, in order
+};
+
+// Steps of the match day that belong to the club layer: the round hands
+// them over when a match is set up or ends. Left empty, nothing happens there.
+struct GanchosRodada {
+    // Attendance of the four sectors for a match of the competition code.
+    std::array<int32_t, 4> (*publico)(Jogo& jogo, int mandante, int visitante, int codigo) = nullptr;
+    // The money of finished match m (index in `jogosdarodada`), once its fixture is written.
+    void (*dinheiro)(Jogo& jogo, int m) = nullptr;
+    // Energy recovery of both clubs' players after match m.
+    void (*energia)(Jogo& jogo, int m) = nullptr;
+};
+
 // The round being played.
 struct Rodada {
     std::vector<escalacao_> escalacoes;
@@ -96,6 +139,38 @@ struct Rodada {
     bool automatico = false;            // no display: the computer takes every decision
     FolhaRodada folha;
     AvisosPartida avisos;
+    GanchosRodada ganchos;
+
+    // The day's competitions in their order, and the one being played.
+    std::vector<CompeticaoDia> competicoesdodia;
+    int32_t competicao = -1;
+    bool aberta = false;                // the day's round has been opened
+    bool encerrada = false;             // every competition of the day has been written back
+    bool exibida = false;               // the competition being played is shown (clock ticks)
+    int32_t contador = 0;               // round clock 0..190
+    int32_t tempo = 1;                  // half being played, for the human match view
+    std::vector<int32_t> humanas;       // matches with a human club, in set-up order
+    Disputa disputa;                    // last shoot-out
+    int32_t disputas = 0;               // shoot-outs held in the competition being played
+};
+
+// The resting points of the match-day cycle: what the screens show next.
+enum class Etapa {
+    clube,         // club screen of the human coach in turn (`timeatual`)
+    escalacao,     // his line-up screen
+    rodada,        // the round screen: matches running
+    posrodada,     // the post-round screen, waiting for "Continuar >>"
+    fimtemporada,  // the season-end screen
+};
+
+// Transient values of the cycle (not saved).
+struct Ciclo {
+    Etapa etapa = Etapa::clube;
+    int vezatual = 1;           // slot 1..6 of the coach in turn
+    bool humanojoga = false;    // some human club plays on the current day
+    bool semrefresco = false;   // the next club screen skips the weekly squad processing
+    double humormercado = 0;    // market mood of the auctions
+    int codigojogado = -1;      // competition code of the day last played
 };
 
 } // namespace quintaro

@@ -6,10 +6,12 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace quintaro {
 
 struct Jogo;
+struct Disputa;
 
 // A penalty in play settled on a penalty screen: the taker and 1 scored / 2 missed.
 struct DecisaoPenalti {
@@ -48,13 +50,19 @@ public:
     // Replacement for the injured `jogador` of the human `clube`: a bench player, or -1 for none.
     virtual std::optional<int> escolhesubstituto(Jogo& jogo, int jogador, int clube) { return std::nullopt; }
 
-    // Season decisions and notices.
-    // A single-match shoot-out watched on the penalty screens (`codigo` 5, the club world
-    // cup): the tallies of `clube1` and `clube2`. No answer, or a level one, means the
-    // computer's quick draw.
-    virtual std::optional<std::pair<int, int>> disputapenaltis(Jogo& jogo, int codigo, int clube1, int clube2) {
+    // The in-match tactics screen for side `lado` (1 home, 2 away) of match `partida`
+    // of the round: at half time and after a red card to a human club. The person may
+    // change tactics and substitute; the round clock waits until it returns.
+    virtual void taticas(Jogo& jogo, int partida, int lado) {}
+    // Shoot-out takers of the human `clube` ("Desempate por Penaltis - Seleção dos
+    // batedores"): its on-pitch players in kicking order. No answer: the computer's order.
+    virtual std::optional<std::vector<int>> escolhebatedores(Jogo& jogo, const Disputa& disputa, int clube) {
         return std::nullopt;
     }
+    // The shoot-out screen "Decisão por Penaltis", given every kick once decided.
+    virtual void disputapenaltis(Jogo& jogo, const Disputa& disputa) {}
+
+    // Season decisions and notices.
     // "Falecimento do jogador": the death of `jogador` of a human club, with the game's two texts.
     virtual void falecimento(Jogo& jogo, int jogador, const std::string& texto1, const std::string& texto2) {}
     // The retirement screen of a human club's player: the name of the youth player to be
