@@ -1,5 +1,7 @@
 #include "competicoes/historico.h"
 
+#include <algorithm>
+
 #include "dados/vocabulario.h"
 
 namespace quintaro {
@@ -133,6 +135,83 @@ int campeaodecopa(const Jogo& jogo, int codigo, int chave, int temporada) {
     for (const colocacao_& c : jogo.colocacoes)
         if (c.temporada == temporada && c.competicao == indice && c.lugar == 1) return c.time;
     return -1;
+}
+
+} // namespace quintaro
+
+namespace quintaro {
+
+namespace {
+bool clubevalido(const Jogo& jogo, int c) { return c >= 0 && c < static_cast<int>(jogo.times.size()); }
+} // namespace
+
+void somaranking(Jogo& jogo, int clube, int codigo, int pontos) {
+    if (!clubevalido(jogo, clube) || codigo < 1 || codigo > 6) return;
+    jogo.times[static_cast<size_t>(clube)].pontosranking[codigo - 1] += pontos;
+}
+
+void pagapremio(Jogo& jogo, int clube, int64_t valor, bool contapremios) {
+    if (!clubevalido(jogo, clube)) return;
+    jogo.times[static_cast<size_t>(clube)].caixa += paramoeda(valor);
+    if (!contapremios) return;
+    if (jogo.financas.size() < jogo.times.size()) jogo.financas.resize(jogo.times.size(), financas_{});
+    int32_t& premios = jogo.financas[static_cast<size_t>(clube)].premios;
+    premios = static_cast<int32_t>(std::clamp<int64_t>(int64_t{premios} + valor, INT32_MIN, INT32_MAX));
+}
+
+void registracolocacao(Jogo& jogo, int competicao, int time, int lugar) {
+    if (!clubevalido(jogo, time)) return;
+    jogo.colocacoes.push_back(
+        {jogo.estado.temporada, competicao, time, lugar, jogo.times[static_cast<size_t>(time)].tecnico});
+}
+
+void registracampeao(Jogo& jogo, int codigo, int time, int tecnico, int pais, int lugar, int estado) {
+    if (!clubevalido(jogo, time)) return;
+    jogo.campeoes.push_back({jogo.estado.temporada, codigo, time, tecnico, estado, lugar, pais});
+}
+
+int registraartilheiro(Jogo& jogo, int competicao) {
+    if (competicao <= 0 || competicao >= static_cast<int>(jogo.competicoes.size())) return -1;
+    auto partidasde = [&](int jogador) {
+        for (const presenca_& p : jogo.presencas)
+            if (p.jogador == jogador && p.competicao == competicao) return p.njogos;
+        return 0;
+    };
+    const artilheiro_* melhor = nullptr;
+    int melhorjogos = 0;
+    for (const artilheiro_& a : jogo.artilheiros) {
+        if (a.competicao != competicao || a.gols <= 0) continue;
+        const int j = partidasde(a.jogador);
+        if (!melhor || a.gols > melhor->gols || (a.gols == melhor->gols && j < melhorjogos)) {
+            melhor = &a;
+            melhorjogos = j;
+        }
+    }
+    if (!melhor) return -1;
+    const artilheiro_ a = *melhor;
+    historicoartilheiro_ h{};
+    h.temporada = jogo.estado.temporada;
+    h.competicao = competicao;
+    h.time = a.time;
+    h.jogador = a.jogador;
+    h.gols = a.gols;
+    jogo.historicoartilheiros.push_back(h);
+
+    switch (jogo.competicoes[static_cast<size_t>(competicao)].tipo) {
+        case 1:
+            pagapremio(jogo, a.time, 1500000);
+            if (a.jogador > 0 && a.jogador < static_cast<int>(jogo.jogadores.size()))
+                jogo.jogadores[static_cast<size_t>(a.jogador)].estrela = 1;
+            break;
+        case 2: pagapremio(jogo, a.time, 1000000); break;
+        default: break;
+    }
+    return a.jogador;
+}
+
+void registrahistorico(Jogo& jogo, int time, int resultado, int codigo, int detalhe) {
+    if (!clubevalido(jogo, time)) return;
+    jogo.historicotimes.push_back({time, jogo.estado.temporada, codigo, resultado, detalhe});
 }
 
 } // namespace quintaro

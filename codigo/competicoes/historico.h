@@ -35,3 +35,28 @@ void registratecnico(Jogo& jogo, int tecnico, int time, int quantidade, std::str
 int campeaodecopa(const Jogo& jogo, int codigo, int chave, int temporada);
 
 } // namespace quintaro
+
+namespace quintaro {
+
+// Adds ranking points to a club's counter of competition code 1..6 (league, national
+// cup, state championship, first continental cup, club world cup, second continental cup).
+void somaranking(Jogo& jogo, int clube, int codigo, int pontos);
+// Prize money in whole $ to a club's cash and, unless `contapremios` is false, to its
+// season prize income.
+void pagapremio(Jogo& jogo, int clube, int64_t valor, bool contapremios = true);
+
+// Appends a placing of this season in competition `competicao` (index into `competicoes`)
+// with the club's coach.
+void registracolocacao(Jogo& jogo, int competicao, int time, int lugar);
+// Appends a champions-list entry of this season (`pais`: the country, or for the
+// continental cups the continent 1 South America, 2 Europe; `estado` -1 outside the states).
+void registracampeao(Jogo& jogo, int codigo, int time, int tecnico, int pais, int lugar, int estado);
+// Finds the competition's top scorer of this season (most goals; ties go to fewer matches
+// in it, then to the first found), records him and pays the prize of his competition's
+// code: league 1,500,000 and the star flag, national cup 1,000,000. The player, or -1
+// when nobody scored.
+int registraartilheiro(Jogo& jogo, int competicao);
+// Appends a club season entry of this season.
+void registrahistorico(Jogo& jogo, int time, int resultado, int codigo, int detalhe);
+
+} // namespace quintaro

@@ -5,6 +5,7 @@
 // The defaults are the computer's own choices, so a headless game needs nothing else.
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quintaro {
@@ -60,6 +61,13 @@ public:
     }
     // The shoot-out screen "Decisão por Penaltis", given every kick once decided.
     virtual void disputapenaltis(Jogo& jogo, const Disputa& disputa) {}
+
+    // Season decisions and notices.
+    // "Falecimento do jogador": the death of `jogador` of a human club, with the game's two texts.
+    virtual void falecimento(Jogo& jogo, int jogador, const std::string& texto1, const std::string& texto2) {}
+    // The retirement screen of a human club's player: the name of the youth player to be
+    // promoted and his position 0..4. Nobody types a name for the computer: nothing happens.
+    virtual std::optional<std::pair<std::string, int>> aposentadoria(Jogo& jogo, int jogador) { return std::nullopt; }
 };
 
 // The do-nothing screens used when nobody is watching.

@@ -18,7 +18,7 @@ using namespace quintaro::teste;
 
 namespace {
 
-constexpr const char* SOMA_20_DIAS = "e8e887251f9c7284";
+constexpr const char* SOMA_20_DIAS = "1c1bd54ae9f8cc73";
 
 std::string roda(const std::string& argumentos, int& codigo) {
     const std::string cmd = std::string(QUINTARO_SIM) + " " + argumentos + " 2>&1";
@@ -66,6 +66,12 @@ TEST(Repeticao, JogarAteOFimDaLiga) {
     EXPECT_NE(s.find("Dias jogados: 18"), std::string::npos) << s;
     Jogo fim(pasta.caminho());
     ASSERT_EQ(carregajogo(fim, "fim.s10"), ResultadoCarga::ok);
-    EXPECT_TRUE(fim.estado.ligaencerrada);
-    for (const partida_& p : fim.partidas) EXPECT_TRUE(p.jogado);
+    // The league was the season's last competition: the season closed with its champion
+    // and the next one is ready to start.
+    EXPECT_EQ(fim.estado.temporada, 2);
+    int campeoes = 0;
+    for (const campeao_& k : fim.campeoes) campeoes += k.temporada == 1 && k.tipo == 1 && k.lugar == 1;
+    EXPECT_EQ(campeoes, 1);
+    EXPECT_FALSE(fim.partidas.empty());
+    for (const partida_& p : fim.partidas) EXPECT_FALSE(p.jogado);
 }
