@@ -1,4 +1,5 @@
 // quintaro-sim: the game's rules with no screen.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -9,6 +10,7 @@
 #include "cli/dias.h"
 #include "cli/novojogo.h"
 #include "cli/partida.h"
+#include "cli/temporadas.h"
 #include "competicoes/calendario.h"
 #include "dados/arquivosclube.h"
 #include "dados/jogosalvo.h"
@@ -31,6 +33,7 @@ struct Opcoes {
     std::vector<std::string> partida;  // home and away club
     bool jogar = false;                // play until the season's league days are over
     std::optional<int> dias;           // play this many match days
+    std::optional<int> temporadas;     // play this many complete seasons
     bool soma = false;                 // print the game's checksum at the end
 };
 
@@ -50,11 +53,12 @@ std::vector<std::string> lista(const std::string& texto) {
 void uso() {
     std::fprintf(stderr,
                  "Uso: quintaro-sim [--pasta PASTA] [--semente N] --catalogo\n"
-                 "     quintaro-sim [--pasta PASTA] [--semente N] --carregar ARQUIVO [--jogar | --dias N] [--soma]\n"
-                 "                  [--salvar ARQUIVO]\n"
+                 "     quintaro-sim [--pasta PASTA] [--semente N] --carregar ARQUIVO [--jogar | --dias N | --temporadas N]\n"
+                 "                  [--soma] [--salvar ARQUIVO]\n"
                  "     quintaro-sim [--pasta PASTA] [--semente N] --novo-jogo --ligas PAIS,... [--formato 20|10]\n"
                  "                  [--estaduais] [--sem-copa] [--sem-continentais] [--sem-selecoes] [--personalizado]\n"
-                 "                  [--humanos N] [--times TIME,...] [--nomes NOME,...] [--jogar | --dias N] [--soma]\n"
+                 "                  [--humanos N] [--times TIME,...] [--nomes NOME,...] [--jogar | --dias N | --temporadas N]\n"
+                 "                  [--soma]\n"
                  "                  [--salvar ARQUIVO]\n"
                  "     quintaro-sim [--pasta PASTA] [--semente N] --partida \"CLUBE A\" \"CLUBE B\"\n"
                  "  --pasta PASTA       pasta do jogo (com teams/, img/, sons/, sav/)\n"
@@ -64,6 +68,7 @@ void uso() {
                  "  --salvar ARQUIVO    salva o jogo ao fim da execução\n"
                  "  --jogar             joga os dias até o fim da liga da temporada (resultados e tabelas)\n"
                  "  --dias N            joga N dias de jogos\n"
+                 "  --temporadas N      joga N temporadas completas (campeões, artilheiros, acesso e rebaixamento)\n"
                  "  --soma              mostra a soma de verificação do jogo ao fim (para repetição)\n"
                  "  --novo-jogo         monta um jogo novo e mostra o resumo\n"
                  "  --ligas PAIS,...    ligas jogadas (nomes ou códigos de país)\n"
@@ -122,7 +127,10 @@ int jogar(const Opcoes& op) {
         montacalendario(jogo);
         resumo(jogo);
     }
-    if (op.jogar || op.dias) {
+    if (op.temporadas) {
+        const int n = cli::jogatemporadas(jogo, *op.temporadas);
+        std::printf("Temporadas jogadas: %d\n", n);
+    } else if (op.jogar || op.dias) {
         const int n = cli::jogadias(jogo, op.dias);
         std::printf("Dias jogados: %d\n", n);
     }
@@ -191,6 +199,7 @@ int main(int argc, char** argv) {
         else if (a == "--salvar") op.salvar = valor();
         else if (a == "--jogar") op.jogar = true;
         else if (a == "--dias") op.dias = std::atoi(valor().c_str());
+        else if (a == "--temporadas") op.temporadas = std::max(0, std::atoi(valor().c_str()));
         else if (a == "--soma") op.soma = true;
         else if (a == "--novo-jogo") op.novojogo = true;
         else if (a == "--ligas") op.novo.ligas = lista(valor());

@@ -75,3 +75,22 @@ TEST(Repeticao, JogarAteOFimDaLiga) {
     EXPECT_FALSE(fim.partidas.empty());
     for (const partida_& p : fim.partidas) EXPECT_FALSE(p.jogado);
 }
+
+TEST(Repeticao, TemporadasCompletas) {
+    PastaTemporaria pasta;
+    Jogo jogo = mundociclo(3, 1, 20, 4);
+    ASSERT_TRUE(salvajogoem(jogo, pasta.caminho() / "sav/inicio.s10"));
+    int c = -1;
+    const std::string s =
+        roda("--pasta " + pasta.caminho().string() + " --carregar inicio --semente 1 --temporadas 2 --salvar fim", c);
+    ASSERT_EQ(c, 0) << s;
+    EXPECT_NE(s.find("== Temporada 2010"), std::string::npos) << s;
+    EXPECT_NE(s.find("== Temporada 2011"), std::string::npos) << s;
+    EXPECT_NE(s.find("-- Camp. Brasileiro: campeão "), std::string::npos) << s;
+    EXPECT_NE(s.find("   artilheiro: "), std::string::npos) << s;
+    EXPECT_NE(s.find("   sobem da 2ª para a 1ª: "), std::string::npos) << s;
+    EXPECT_NE(s.find("Temporadas jogadas: 2"), std::string::npos) << s;
+    Jogo fim(pasta.caminho());
+    ASSERT_EQ(carregajogo(fim, "fim.s10"), ResultadoCarga::ok);
+    EXPECT_EQ(fim.estado.temporada, 3);
+}
