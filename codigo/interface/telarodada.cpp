@@ -188,9 +188,16 @@ void TelaRodada::dispoe() {
             barralinks_->layout()->addWidget(r);
             links_.push_back(r);
         }
+    int visiveis = 0;
+    for (const Linha& l : linhas_) visiveis += l.divisao == divisao_;
+    // One wide column up to twenty matches, two narrower ones beyond.
+    const bool duas = visiveis > LINHAS_POR_COLUNA;
     int n = 0;
     for (Linha& l : linhas_) {
         const bool ve = l.divisao == divisao_;
+        l.casa->setFixedWidth(duas ? 150 : 190);
+        l.fora->setFixedWidth(duas ? 150 : 190);
+        l.evento->setFixedWidth(duas ? 210 : 560);
         for (QWidget* w : std::initializer_list<QWidget*>{l.casa, l.golscasa, l.x, l.golsfora, l.fora, l.icone, l.evento}) {
             grade_->removeWidget(w);
             w->setVisible(ve);
