@@ -34,6 +34,34 @@ QPixmap bandeira(const Jogo& jogo, int pais) {
     return {};
 }
 
+QTableWidget* gradepaises(QWidget* pai, const Jogo& jogo, const std::vector<PaisCatalogo>& paises, const char* nome) {
+    auto* grade = new QTableWidget(static_cast<int>(paises.size()), 4, pai);
+    grade->setObjectName(nome);
+    grade->setHorizontalHeaderLabels({"", "", "País", "Times"});
+    grade->verticalHeader()->hide();
+    grade->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grade->setSelectionMode(QAbstractItemView::NoSelection);
+    grade->setColumnWidth(0, 30);
+    grade->setColumnWidth(1, 24);
+    grade->setColumnWidth(2, 150);
+    grade->setColumnWidth(3, 50);
+    for (int i = 0; i < static_cast<int>(paises.size()); ++i) {
+        const PaisCatalogo& p = paises[static_cast<size_t>(i)];
+        auto* flag = new QTableWidgetItem;
+        flag->setData(Qt::DecorationRole, bandeira(jogo, p.pais));
+        grade->setItem(i, 0, flag);
+        auto* marca = new QTableWidgetItem("0");
+        marca->setTextAlignment(Qt::AlignCenter);
+        grade->setItem(i, 1, marca);
+        grade->setItem(i, 2, new QTableWidgetItem(QString::fromStdString(std::string(nomepais(p.pais)))));
+        auto* n = new QTableWidgetItem(QString::number(p.times));
+        n->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grade->setItem(i, 3, n);
+    }
+    grade->setFixedWidth(280);
+    return grade;
+}
+
 TelaCampeonato::TelaCampeonato(Jogo& jogo, PreparacaoJogo& prep, Telas& telas, QWidget* pai)
     : TelaBase(pai), jogo_(jogo), prep_(prep), telas_(telas) {
     setWindowTitle("Novo jogo");
@@ -61,30 +89,7 @@ TelaCampeonato::TelaCampeonato(Jogo& jogo, PreparacaoJogo& prep, Telas& telas, Q
     // Leagues: flag, mark, country, clubs.
     auto* esquerda = new QVBoxLayout;
     esquerda->addWidget(rotulo("Ligas:", this));
-    grid_ = new QTableWidget(static_cast<int>(ofertas_.size()), 4, this);
-    grid_->setObjectName("gridligas");
-    grid_->setHorizontalHeaderLabels({"", "", "País", "Times"});
-    grid_->verticalHeader()->hide();
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionMode(QAbstractItemView::NoSelection);
-    grid_->setColumnWidth(0, 30);
-    grid_->setColumnWidth(1, 24);
-    grid_->setColumnWidth(2, 150);
-    grid_->setColumnWidth(3, 50);
-    for (int i = 0; i < static_cast<int>(ofertas_.size()); ++i) {
-        const PaisCatalogo& o = ofertas_[static_cast<size_t>(i)];
-        auto* flag = new QTableWidgetItem;
-        flag->setData(Qt::DecorationRole, bandeira(jogo, o.pais));
-        grid_->setItem(i, 0, flag);
-        auto* marca = new QTableWidgetItem("0");
-        marca->setTextAlignment(Qt::AlignCenter);
-        grid_->setItem(i, 1, marca);
-        grid_->setItem(i, 2, new QTableWidgetItem(QString::fromStdString(std::string(nomepais(o.pais)))));
-        auto* n = new QTableWidgetItem(QString::number(o.times));
-        n->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        grid_->setItem(i, 3, n);
-    }
-    grid_->setFixedWidth(280);
+    grid_ = gradepaises(this, jogo, ofertas_, "gridligas");
     grid_->setMinimumHeight(300);
     connect(grid_, &QTableWidget::cellClicked, this, [this](int linha, int coluna) {
         if (coluna == 1) alternamarca(linha);

@@ -69,5 +69,7 @@ private:
 
 // Small flag or symbol of a country's national team, when its file names one.
 QPixmap bandeira(const Jogo& jogo, int pais);
+// The grid of countries of the new-game screens: flag, mark ("0"/"1"), "País", "Times".
+QTableWidget* gradepaises(QWidget* pai, const Jogo& jogo, const std::vector<PaisCatalogo>& paises, const char* nome);
 
 } // namespace quintaro

@@ -27,30 +27,7 @@ TelaPersonalizado::TelaPersonalizado(Jogo& jogo, PreparacaoJogo& prep, int human
     geral->addWidget(rotulo("(neste tipo de camp. só é disputado a liga e a copa nacional)", this));
 
     auto* corpo = new QHBoxLayout;
-    grid_ = new QTableWidget(static_cast<int>(paises_.size()), 4, this);
-    grid_->setObjectName("gridpaises");
-    grid_->setHorizontalHeaderLabels({"", "", "País", "Times"});
-    grid_->verticalHeader()->hide();
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionMode(QAbstractItemView::NoSelection);
-    grid_->setColumnWidth(0, 30);
-    grid_->setColumnWidth(1, 24);
-    grid_->setColumnWidth(2, 150);
-    grid_->setColumnWidth(3, 50);
-    for (int i = 0; i < static_cast<int>(paises_.size()); ++i) {
-        const PaisCatalogo& p = paises_[static_cast<size_t>(i)];
-        auto* flag = new QTableWidgetItem;
-        flag->setData(Qt::DecorationRole, bandeira(jogo, p.pais));
-        grid_->setItem(i, 0, flag);
-        auto* marca = new QTableWidgetItem("0");
-        marca->setTextAlignment(Qt::AlignCenter);
-        grid_->setItem(i, 1, marca);
-        grid_->setItem(i, 2, new QTableWidgetItem(QString::fromStdString(std::string(nomepais(p.pais)))));
-        auto* n = new QTableWidgetItem(QString::number(p.times));
-        n->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        grid_->setItem(i, 3, n);
-    }
-    grid_->setFixedWidth(280);
+    grid_ = gradepaises(this, jogo, paises_, "gridpaises");
     grid_->setMinimumHeight(360);
     connect(grid_, &QTableWidget::cellClicked, this, [this](int linha, int coluna) {
         if (coluna == 1) alternamarca(linha);

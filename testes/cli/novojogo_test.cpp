@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "cli/rodasim.h"
+
 #include <cstdio>
 #include <string>
 
@@ -12,23 +14,6 @@ using namespace quintaro::teste;
 
 namespace {
 
-struct Saida {
-    int codigo;
-    std::string texto;  // stdout and stderr together
-};
-
-Saida roda(const std::string& argumentos) {
-    std::string cmd = std::string(QUINTARO_SIM) + " " + argumentos + " 2>&1";
-    Saida s{-1, {}};
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return s;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) s.texto.append(buf, n);
-    int st = pclose(p);
-    s.codigo = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return s;
-}
 
 bool contem(const Saida& s, const std::string& t) { return s.texto.find(t) != std::string::npos; }
 
