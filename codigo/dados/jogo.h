@@ -3,6 +3,7 @@
 // There are no globals: tests build as many games as they need side by side.
 #include <array>
 #include <filesystem>
+#include <unordered_map>
 #include <vector>
 
 #include "dados/calendario.h"
@@ -14,6 +15,14 @@
 #include "utils/aleatorio.h"
 
 namespace quintaro {
+
+// Where the line of a key stands in a growing statistics table. Not saved: it is
+// rebuilt whenever the table was replaced or shrank behind its back.
+struct IndiceTabela {
+    std::unordered_map<uint64_t, int32_t> linhas;
+    const void* dados = nullptr;
+    size_t cobertas = 0;
+};
 
 struct Jogo {
     Jogo();
@@ -72,6 +81,8 @@ struct Jogo {
 
     // The round being played: line-ups, matches, events (not saved).
     Rodada rodada;
+    // Indices of the statistics tables the match records add to after every match.
+    IndiceTabela indiceartilheiros, indicepresencas, indiceestatisticas;
     // Where the match-day cycle stands (not saved).
     Ciclo ciclo;
 

@@ -162,7 +162,7 @@ ProximaTela escalartime(Jogo& jogo) {
 }
 
 bool jogar(Jogo& jogo, const TelaEscalacao& tela) {
-    if (jogo.ciclo.etapa != Etapa::escalacao && jogo.ciclo.etapa != Etapa::clube) return false;
+    if (jogo.ciclo.etapa != Etapa::escalacao) return false;
     const int clube = jogo.estado.timeatual;
     if (!clubevalido(jogo, clube) || !escalaveis(jogo, tela)) return false;
     if (!confirmaescalacao(jogo, clube, tela)) return false;

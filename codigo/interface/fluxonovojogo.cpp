@@ -86,9 +86,11 @@ void FluxoNovoJogo::abreinicializacao() {
 }
 
 void FluxoNovoJogo::abreclube(PrimeiraTela tela) {
-    // The round screen that plays a first day with no human club is not there yet: every
-    // new game opens on the club screen of the coach in turn.
     primeira_ = tela;
+    if (entrega_) {
+        entrega_(std::move(jogo_));
+        return;
+    }
     clube_ = new TelaClube(*jogo_, jogo_->estado.timeatual);
     connect(clube_, &TelaClube::sairDoJogo, this, [this] { encerra(); });
     clube_->show();

@@ -3,6 +3,7 @@
 // club chooser, initialization, and the first game screen (the club screen). Owns the game being made.
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -28,6 +29,8 @@ public:
 
     // Reproducible draws (tests); by default the game seeds from the clock.
     void definesemente(uint32_t semente) { semente_ = semente; }
+    // Who plays the finished game; unset, the flow opens the club screen itself.
+    void defineentrega(std::function<void(std::unique_ptr<Jogo>)> f) { entrega_ = std::move(f); }
     // Catalogues the club files and opens the championship screen.
     void comeca();
 
@@ -61,6 +64,7 @@ private:
     QPointer<TelaInicializacao> inicializacao_;
     QPointer<TelaClube> clube_;
     std::optional<PrimeiraTela> primeira_;
+    std::function<void(std::unique_ptr<Jogo>)> entrega_;
 };
 
 } // namespace quintaro

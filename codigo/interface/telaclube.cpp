@@ -192,10 +192,8 @@ TelaClube::TelaClube(Jogo& jogo, int clube, QWidget* pai) : TelaBase(pai), jogo_
     fe.setBold(true);
     escalar_->setFont(fe);
     escalar_->setMinimumHeight(44);
-    connect(escalar_, &QPushButton::clicked, this, [this] {
-        autosalvaescalar(jogo_);
-        emit escalarTime();
-    });
+    // The cycle's "Escalar Time" makes the automatic save.
+    connect(escalar_, &QPushButton::clicked, this, [this] { emit escalarTime(); });
     direita->addWidget(escalar_);
     meio->addLayout(direita, 2);
     geral->addLayout(meio, 1);

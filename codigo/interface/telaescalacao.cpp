@@ -412,7 +412,8 @@ void TelaEscalar::preenchelista() {
 }
 
 void TelaEscalar::jogar() {
-    if (!confirmaescalacao(jogo_, clube_, tela_)) return;
+    const bool ok = jogarfn_ ? jogarfn_(tela_) : confirmaescalacao(jogo_, clube_, tela_);
+    if (!ok) return;
     fechar(QDialog::Accepted);
     emit confirmada();
 }

@@ -2,6 +2,7 @@
 // The line-up screen: shirts on a pitch, the bench, automatic formations,
 // tactics, captain and set-piece taker, and "Jogar >>".
 #include <QWidget>
+#include <functional>
 
 #include "interface/telabase.h"
 #include "partida/escalacao.h"
@@ -36,6 +37,9 @@ public:
     // "improvisado como" hint of a pitch slot, empty when the player plays in his own group.
     QString dicaimproviso(int slot) const;
     QString rotulocamisa(int slot) const;
+    // What "Jogar >>" runs with the line-up (the cycle's `jogar`); false keeps the screen.
+    // Unset, the line-up is only confirmed.
+    void definejogar(std::function<bool(const TelaEscalacao&)> f) { jogarfn_ = std::move(f); }
 
 signals:
     void confirmada();
@@ -53,6 +57,7 @@ private:
     QComboBox *formacoes_, *estilo_, *marcacao_, *foco_, *capitao_, *batedor_;
     QCheckBox* salvar_;
     QPushButton* jogar_;
+    std::function<bool(const TelaEscalacao&)> jogarfn_;
 };
 
 // The pitch with its 25 boxes and the bench; paints shirts and takes drops.

@@ -32,6 +32,32 @@ T* procura(std::vector<T>& v, Igual igual) {
     return nullptr;
 }
 
+// The last line with this key, as a backwards search would find it, without
+// walking a table that grows by thousands of lines a season.
+template <class T, class Chave>
+T* procuraindexada(std::vector<T>& v, IndiceTabela& indice, uint64_t chave, Chave chavede) {
+    if (indice.dados != static_cast<const void*>(v.data()) || indice.cobertas > v.size()) {
+        indice.linhas.clear();
+        indice.cobertas = 0;
+    }
+    for (; indice.cobertas < v.size(); ++indice.cobertas)
+        indice.linhas[chavede(v[indice.cobertas])] = static_cast<int32_t>(indice.cobertas);
+    indice.dados = v.data();
+    auto it = indice.linhas.find(chave);
+    if (it == indice.linhas.end()) return nullptr;
+    T* linha = &v[static_cast<size_t>(it->second)];
+    if (chavede(*linha) == chave) return linha;
+    // Someone changed a line in place: start over.
+    indice.dados = nullptr;
+    return procuraindexada(v, indice, chave, chavede);
+}
+
+uint64_t chave2(int32_t a, int32_t b) { return (static_cast<uint64_t>(static_cast<uint32_t>(a)) << 32) | static_cast<uint32_t>(b); }
+uint64_t chave3(int32_t a, int32_t b, int32_t c) {
+    return (static_cast<uint64_t>(static_cast<uint32_t>(a)) << 40) ^ (static_cast<uint64_t>(static_cast<uint32_t>(b)) << 20) ^
+           static_cast<uint32_t>(c) ^ (static_cast<uint64_t>(static_cast<uint32_t>(b)) >> 44);
+}
+
 int semanascontusao(Jogo& jogo, const jogador_& j) {
     int w = j.energia < 50 ? 1 : 0;
     const int i = j.idade;
@@ -84,25 +110,26 @@ void contaestatistica(Jogo& jogo, int jogador, int time, int chavecomp, std::str
     else return;
 
     if (w == GOL) {
-        if (artilheiro_* a = procura(jogo.artilheiros, [&](const artilheiro_& x) {
-                return x.jogador == jogador && x.competicao == chavecomp;
-            }))
+        if (artilheiro_* a = procuraindexada(jogo.artilheiros, jogo.indiceartilheiros, chave2(jogador, chavecomp),
+                                             [](const artilheiro_& x) { return chave2(x.jogador, x.competicao); }))
             a->gols += 1;
         else
             jogo.artilheiros.push_back({jogador, 1, chavecomp, time});
     } else if (w == J) {
-        if (presenca_* a = procura(jogo.presencas, [&](const presenca_& x) {
-                return x.jogador == jogador && x.competicao == chavecomp;
-            }))
+        if (presenca_* a = procuraindexada(jogo.presencas, jogo.indicepresencas, chave2(jogador, chavecomp),
+                                           [](const presenca_& x) { return chave2(x.jogador, x.competicao); }))
             a->njogos += 1;
         else
             jogo.presencas.push_back({jogador, 1, chavecomp, time});
     }
 
     const int temporada = jogo.estado.temporada;
-    estatjogador_* e = procura(jogo.estatisticas, [&](const estatjogador_& x) {
-        return x.jogador == jogador && x.temporada == temporada && x.time == time;
-    });
+    auto chaveestat = [](const estatjogador_& x) { return chave3(x.jogador, x.temporada, x.time); };
+    estatjogador_* e = procuraindexada(jogo.estatisticas, jogo.indiceestatisticas, chave3(jogador, temporada, time), chaveestat);
+    if (e && !(e->jogador == jogador && e->temporada == temporada && e->time == time))
+        e = procura(jogo.estatisticas, [&](const estatjogador_& x) {
+            return x.jogador == jogador && x.temporada == temporada && x.time == time;
+        });
     if (!e) {
         jogo.estatisticas.push_back({jogador, 0, 0, 0, 0, 0, temporada, time});
         e = &jogo.estatisticas.back();

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "competicoes/copas.h"
+#include "competicoes/tabelas.h"
 #include "gestao/ciclo.h"
 #include "gestao/mundociclo.h"
 #include "partida/registros.h"
@@ -216,4 +218,134 @@ TEST(Ciclo, SemTelaJogaATemporadaDaLiga) {
     for (const partida_& p : jogo.partidas)
         if (p.competicao == LIGA) EXPECT_TRUE(p.jogado);
     for (int c = 0; c < 10; ++c) EXPECT_EQ(jogo.times[static_cast<size_t>(c)].jogos[LIGA], 18);
+}
+
+TEST(Ciclo, ContadoresDepoisDoDia) {
+    struct Caso {
+        const char* nome;
+        int codigo;
+        int antes[3];   // league: round, half; cup: phase, leg; state: round, half; continental: round, half, leg
+        int depois[3];
+        bool encerrada;
+    };
+    const Caso casos[] = {
+        {"liga no meio do turno", LIGA, {4, 1, 0}, {5, 1, 0}, false},
+        {"liga vira o turno", LIGA, {9, 1, 0}, {1, 2, 0}, false},
+        {"liga acaba", LIGA, {9, 2, 0}, {10, 2, 0}, true},
+        {"copa: ida para volta", COPANACIONAL, {3, 1, 0}, {3, 2, 0}, false},
+        {"copa: volta para a fase seguinte", COPANACIONAL, {3, 2, 0}, {4, 1, 0}, false},
+        {"estadual vira o turno", ESTADUAL, {5, 1, 0}, {1, 2, 0}, false},
+        {"estadual vai à final", ESTADUAL, {5, 2, 0}, {6, 2, 0}, false},
+        {"estadual acaba", ESTADUAL, {7, 2, 0}, {8, 2, 0}, false},
+        {"grupos: rodada seguinte", CONTINENTAL1, {2, 1, 1}, {3, 1, 1}, false},
+        {"grupos viram o turno", CONTINENTAL1, {3, 1, 1}, {1, 2, 1}, false},
+        {"grupos acabam", CONTINENTAL2, {3, 2, 1}, {4, 2, 1}, false},
+        {"mata-mata: ida para volta", CONTINENTAL2, {5, 2, 1}, {5, 2, 2}, false},
+        {"mata-mata: fase seguinte", CONTINENTAL1, {5, 2, 2}, {6, 2, 1}, false},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        Jogo jogo = mundociclo(1, 0);
+        estadojogo_& e = jogo.estado;
+        e.competicaoatual = c.codigo;
+        int32_t* campos[3] = {nullptr, nullptr, nullptr};
+        switch (c.codigo) {
+            case LIGA: campos[0] = &e.rodadaliga, campos[1] = &e.turnoliga; break;
+            case COPANACIONAL: campos[0] = &e.fasecopa, campos[1] = &e.jogocopa; break;
+            case ESTADUAL: campos[0] = &e.rodadaestadual, campos[1] = &e.turnoestadual; break;
+            case CONTINENTAL1: campos[0] = &e.rodadalib, campos[1] = &e.turnolib, campos[2] = &e.jogolib; break;
+            default: campos[0] = &e.rodadasul, campos[1] = &e.turnosul, campos[2] = &e.jogosul; break;
+        }
+        for (int k = 0; k < 3; ++k)
+            if (campos[k]) *campos[k] = c.antes[k];
+        jogo.ciclo.etapa = Etapa::rodada;
+        fimderodada(jogo);
+        for (int k = 0; k < 3; ++k)
+            if (campos[k]) EXPECT_EQ(*campos[k], c.depois[k]) << k;
+        EXPECT_EQ(e.ligaencerrada != 0, c.encerrada);
+        EXPECT_EQ(jogo.ciclo.etapa, Etapa::posrodada);
+    }
+}
+
+TEST(Ciclo, VoltaDaCopaEmpatadaVaiAosPenaltis) {
+    Jogo jogo = mundociclo(17, 0);
+    jogo.estado.competicaoatual = COPANACIONAL;
+    jogo.estado.fasecopa = 2;
+    jogo.estado.jogocopa = 2;
+    // Five ties whose first legs were played a week ago; the second legs are today.
+    std::vector<int> idas;
+    for (int k = 0; k < 5; ++k) {
+        const int x = 2 * k, y = 2 * k + 1;
+        const int ida = addpartida(jogo, x, y, 2, COPANACIONAL, 0, k + 1, 15 - k, jogo.dataatual - 7);
+        jogo.partidas[static_cast<size_t>(ida)].jogado = 1;
+        jogo.partidas[static_cast<size_t>(ida)].golsmandante = k % 2;
+        addpartida(jogo, y, x, 2, COPANACIONAL, 0, k + 1, 15 - k, jogo.dataatual);
+        jogo.times[static_cast<size_t>(x)].nacopa = jogo.times[static_cast<size_t>(y)].nacopa = 1;
+        idas.push_back(ida);
+    }
+    entranojogo(jogo);
+    jogadia(jogo);
+    int disputas = 0;
+    for (int ida : idas) {
+        const partida_& a = jogo.partidas[static_cast<size_t>(ida)];
+        const partida_& b = jogo.partidas[static_cast<size_t>(ida + 1)];
+        ASSERT_TRUE(b.jogado);
+        if (decideconfronto(a.golsmandante, a.golsvisitante, b.golsvisitante, b.golsmandante) == 3) {
+            ++disputas;
+            EXPECT_NE(a.penaltismandante, a.penaltisvisitante);
+        } else {
+            EXPECT_EQ(a.penaltismandante + a.penaltisvisitante, 0);
+        }
+        EXPECT_EQ(b.penaltismandante + b.penaltisvisitante, 0);  // the shoot-out goes to the first leg's row
+    }
+    // Every shoot-out is in the second leg's match sheet.
+    int folhas = 0;
+    for (const sumula_& s : jogo.sumulas) folhas += s.v[sumula::PENALTIS] != 0;
+    EXPECT_EQ(folhas, disputas);
+}
+
+namespace {
+class TelasTaticas final : public Telas {
+public:
+    struct Chamada {
+        int contador, partida, lado;
+        bool expulsao;
+    };
+    std::vector<Chamada> chamadas;
+    void taticas(Jogo& jogo, int partida, int lado) override {
+        bool expulsao = false;
+        const auto& ev = jogo.rodada.eventos;
+        if (!ev.empty()) {
+            const evento_& e = ev.back();
+            expulsao = e.jogo == partida && e.tipo == 13 && e.valor >= 2 &&
+                       e.time == jogo.rodada.jogosdarodada[static_cast<size_t>(partida)].time[lado];
+        }
+        chamadas.push_back({jogo.rodada.contador, partida, lado, expulsao});
+    }
+};
+} // namespace
+
+TEST(Ciclo, TaticasNoIntervaloEDepoisDeExpulsao) {
+    for (uint64_t semente = 1; semente <= 12; ++semente) {
+        SCOPED_TRACE(semente);
+        Jogo jogo = mundociclo(semente, 1);
+        jogo.estado.opintervalo = 1;
+        TelasTaticas telas;
+        jogo.telas = &telas;
+        entranojogo(jogo);
+        escalartime(jogo);
+        ASSERT_TRUE(jogar(jogo, escalacaosemtela(jogo, 0)));
+        ASSERT_EQ(jogo.rodada.humanas.size(), 1u);
+        const int m = jogo.rodada.humanas[0];
+        const int lado = jogo.rodada.jogosdarodada[static_cast<size_t>(m)].time[1] == 0 ? 1 : 2;
+        jogadia(jogo);
+        int intervalos = 0;
+        for (const auto& c : telas.chamadas) {
+            EXPECT_EQ(c.partida, m);
+            EXPECT_EQ(c.lado, lado);
+            if (c.contador == PASSO_INTERVALO && !c.expulsao) ++intervalos;
+            else EXPECT_TRUE(c.expulsao);
+        }
+        EXPECT_EQ(intervalos, 1);
+    }
 }
