@@ -3,6 +3,7 @@
 // history tables. The file size is reported as a counter.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -148,3 +149,60 @@ static void BM_Previa(benchmark::State& st) {
     for (auto _ : st) benchmark::DoNotOptimize(previa(a.pasta, "bench.s10"));
 }
 BENCHMARK(BM_Previa)->Unit(benchmark::kMicrosecond);
+
+// A real saved game, when QUINTARO_JOGO_SALVO names one (for example the file
+// `quintaro-sim --temporadas 20 --salvar vinte` leaves in PASTA/sav).
+namespace {
+
+struct JogoReal {
+    fs::path pasta, arquivo;
+    std::unique_ptr<Jogo> jogo;
+    bool ok = false;
+    JogoReal() {
+        const char* caminho = std::getenv("QUINTARO_JOGO_SALVO");
+        if (!caminho) return;
+        pasta = fs::temp_directory_path() / "quintaro-bench-real";
+        fs::create_directories(pasta / "sav");
+        arquivo = pasta / "sav/real.s10";
+        std::error_code ec;
+        fs::copy_file(caminho, arquivo, fs::copy_options::overwrite_existing, ec);
+        jogo = std::make_unique<Jogo>(pasta);
+        ok = !ec && carregajogo(*jogo, "real.s10") == ResultadoCarga::ok;
+    }
+    ~JogoReal() {
+        std::error_code ec;
+        if (!pasta.empty()) fs::remove_all(pasta, ec);
+    }
+};
+
+JogoReal& jogoreal() {
+    static JogoReal r;
+    return r;
+}
+
+} // namespace
+
+static void BM_SalvaJogoReal(benchmark::State& st) {
+    JogoReal& r = jogoreal();
+    if (!r.ok) {
+        st.SkipWithError("QUINTARO_JOGO_SALVO não aponta um jogo salvo válido");
+        return;
+    }
+    for (auto _ : st) benchmark::DoNotOptimize(salvajogo(*r.jogo));
+    st.counters["MB"] = static_cast<double>(fs::file_size(r.arquivo)) / 1e6;
+}
+BENCHMARK(BM_SalvaJogoReal)->Unit(benchmark::kMillisecond);
+
+static void BM_CarregaJogoReal(benchmark::State& st) {
+    JogoReal& r = jogoreal();
+    if (!r.ok) {
+        st.SkipWithError("QUINTARO_JOGO_SALVO não aponta um jogo salvo válido");
+        return;
+    }
+    Jogo vivo(r.pasta);
+    for (auto _ : st) {
+        if (carregajogo(vivo, "real.s10") != ResultadoCarga::ok) st.SkipWithError("carga recusada");
+    }
+    st.counters["MB"] = static_cast<double>(fs::file_size(r.arquivo)) / 1e6;
+}
+BENCHMARK(BM_CarregaJogoReal)->Unit(benchmark::kMillisecond);
