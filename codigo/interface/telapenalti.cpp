@@ -196,6 +196,9 @@ TelaPenalti::TelaPenalti(Jogo& jogo, int partida, int atacante, int defensor, bo
         bater_ = new QPushButton("Bater", this);
         bater_->setEnabled(false);
         bater_->setFixedWidth(140);
+        // The keyboard is ignored: neither the list nor the button takes the focus.
+        lista_->setFocusPolicy(Qt::NoFocus);
+        bater_->setFocusPolicy(Qt::NoFocus);
         connect(lista_, &QTableWidget::itemSelectionChanged, this,
                 [this] { bater_->setEnabled(!comecou_ && !lista_->selectedItems().isEmpty()); });
         connect(bater_, &QPushButton::clicked, this, [this] { bate(); });
