@@ -17,10 +17,13 @@
 #include "interface/telacampeonato.h"
 #include "interface/telaclube.h"
 #include "interface/telaescalacao.h"
+#include "interface/teladisputa.h"
 #include "interface/telaescolhatime.h"
 #include "interface/telainicio.h"
 #include "interface/telaposrodada.h"
+#include "interface/telapenalti.h"
 #include "interface/telarodada.h"
+#include "partida/penaltis.h"
 
 namespace quintaro {
 
@@ -46,6 +49,68 @@ bool esperaate(F cond, int ms) {
         QApplication::processEvents(QEventLoop::AllEvents, 20);
     }
     return true;
+}
+
+// The penalty, takers and shoot-out screens over the clubs of the round's first
+// match, while their line-ups are on the pitch; their pauses run at a tenth.
+template <class S>
+void capturapenaltis(Jogo& jogo, S salva) {
+    if (jogo.rodada.jogosdarodada.empty()) return;
+    const int a = jogo.rodada.jogosdarodada[0].time[1], b = jogo.rodada.jogosdarodada[0].time[2];
+    defineritmopenaltis(10);
+    {
+        TelaPenalti t(jogo, 0, a, b, true);
+        t.show();
+        salva(&t, "06a-penalti");
+        if (t.lista()->rowCount() > 0) {
+            t.lista()->selectRow(t.lista()->rowCount() - 1);
+            t.botaobater()->click();
+            esperaate([&] { return t.textos().size() >= 3; }, 5000);
+            salva(&t, "06b-penalti-cobranca");
+        }
+        esperaate([&] { return !t.isVisible(); }, 5000);
+    }
+    {
+        TelaPenalti t(jogo, 0, b, a, false);
+        t.show();
+        esperaate([&] { return t.textos().size() >= 3; }, 5000);
+        salva(&t, "06c-penalti-contra");
+        esperaate([&] { return !t.isVisible(); }, 5000);
+    }
+    {
+        TelaBatedores t(jogo);
+        QObject::connect(&t, &TelaBatedores::escolhendo, &t, [&] {
+            salva(&t, "06d-batedores");
+            if (t.disponiveis()->rowCount() > 0) {
+                t.disponiveis()->selectRow(0);
+                t.botaomover()->click();
+                t.disponiveis()->selectRow(t.disponiveis()->rowCount() - 1);
+                t.botaomover()->click();
+            }
+            salva(&t, "06e-batedores-ordem");
+            t.botaoautomatico()->click();
+            t.botaoproximo()->click();
+        });
+        t.escolhe(a, 1);
+        t.fechar();
+    }
+    {
+        Disputa d;
+        d.primeiro = a;
+        d.segundo = b;
+        d.codigo = 2;
+        d.ordem[0] = ordemcomputador(jogo, a);
+        d.ordem[1] = ordemcomputador(jogo, b);
+        batepenaltis(jogo, d);
+        TelaDisputa t(jogo, d);
+        t.show();
+        esperaate([&] { return t.mostradas() >= 5; }, 10000);
+        salva(&t, "06f-disputa");
+        esperaate([&] { return t.terminou(); }, 10000);
+        salva(&t, "06g-disputa-fim");
+        esperaate([&] { return !t.isVisible(); }, 5000);
+    }
+    defineritmopenaltis(100);
 }
 } // namespace
 
@@ -112,6 +177,7 @@ int capturatelas(const QString& pastajogo, const QString& destino) {
     if (r) {
         while (sessao.rodada() == r && sessao.jogo()->rodada.contador < 130) r->tique();
         salva(r, "06-rodada");
+        capturapenaltis(*sessao.jogo(), salva);
         while (sessao.rodada() == r) r->tique();
     } else {
         ++falhas;

@@ -50,6 +50,8 @@ std::string nomecurto(const std::string& nome, const QFontMetrics& fm) {
     return nome.substr(0, espaco + 1) + nome.substr(espaco + 1, fim - espaco - 1) + ".";
 }
 
+} // namespace
+
 std::string_view rotulocodigo(int codigo) {
     if (codigo == 1) return "G";
     if (codigo == 2 || codigo == 9) return "L";
@@ -58,7 +60,6 @@ std::string_view rotulocodigo(int codigo) {
     if (codigo >= 18 && codigo <= 25) return "A";
     return "";
 }
-} // namespace
 
 // ---------------------------------------------------------------- pitch
 

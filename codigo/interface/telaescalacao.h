@@ -3,6 +3,7 @@
 // tactics, captain and set-piece taker, and "Jogar >>".
 #include <QWidget>
 #include <functional>
+#include <string_view>
 
 #include "interface/telabase.h"
 #include "partida/escalacao.h"
@@ -15,6 +16,9 @@ class QTableWidget;
 namespace quintaro {
 
 class CampoEscalacao;
+
+// Label of a pitch code under a shirt and in player lists: "G", "L", "Z", "M", "A".
+std::string_view rotulocodigo(int codigo);
 
 class TelaEscalar : public TelaBase {
     Q_OBJECT

@@ -292,6 +292,7 @@ void TelaRodada::aplica(const Tique& t) {
     if (t.barra >= 0) barra_->setValue(t.barra);
     if (t.intervalo) minuto_->setText("Intervalo");
     if (!t.rotulo.empty()) tempo_->setText(q(t.rotulo));
+    if (t.desempate) tempo_->setText("Desempate por Penaltis");
     for (const std::string& s : t.sons) Recursos::instancia().tocasom(q(s));
 }
 

@@ -3,7 +3,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "dados/jogo.h"
 #include "interface/dialogonome.h"
+#include "interface/teladisputa.h"
+#include "interface/telapenalti.h"
+#include "partida/penaltis.h"
 
 namespace quintaro {
 
@@ -32,6 +36,64 @@ std::string TelasQt::nomesalvar(const std::string& texto) {
 
 bool TelasQt::confirmasobrescrever(const std::string& pergunta) {
     return perguntasimnao(pai_, "Confirmação", q(pergunta));
+}
+
+// ---------------------------------------------------------------- penalties
+
+namespace {
+bool humanoemcampo(const Jogo& jogo, int clube) { return !jogadoresemcampo(jogo, clube).empty(); }
+} // namespace
+
+std::optional<DecisaoPenalti> TelasQt::batepenalti(Jogo& jogo, int partida, int atacante, int defensor) {
+    // Nobody on the pitch to choose: the usual rule finds (or does not find) a taker.
+    if (!humanoemcampo(jogo, atacante)) return std::nullopt;
+    TelaPenalti tela(jogo, partida, atacante, defensor, true, pai_);
+    tela.show();
+    if (aoabrirpenaltis_) aoabrirpenaltis_(&tela);
+    if (tela.isVisible()) tela.exec();
+    return tela.decisao();
+}
+
+std::optional<DecisaoPenalti> TelasQt::defendepenalti(Jogo& jogo, int partida, int atacante, int defensor) {
+    const int e = atacante >= 0 && static_cast<size_t>(atacante) < jogo.times.size()
+                      ? jogo.times[static_cast<size_t>(atacante)].escalacao
+                      : -1;
+    if (batedorcontrahumano(jogo, atacante, e) <= 0) return std::nullopt;
+    TelaPenalti tela(jogo, partida, atacante, defensor, false, pai_);
+    tela.show();
+    if (aoabrirpenaltis_) aoabrirpenaltis_(&tela);
+    if (tela.isVisible()) tela.exec();
+    return tela.decisao();
+}
+
+std::optional<std::vector<int>> TelasQt::escolhebatedores(Jogo& jogo, const Disputa& disputa, int clube) {
+    auto humano = [&](int c) { return c >= 0 && static_cast<size_t>(c) < jogo.times.size() && jogo.times[static_cast<size_t>(c)].humano; };
+    const bool doishumanos = humano(disputa.primeiro) && humano(disputa.segundo);
+    const int passo = doishumanos && clube == disputa.segundo ? 2 : 1;
+    if (passo == 1 && batedores_) delete batedores_;
+    if (!batedores_) {
+        batedores_ = new TelaBatedores(jogo, pai_);
+        if (aoabrirpenaltis_) {
+            auto f = aoabrirpenaltis_;
+            TelaBatedores* t = batedores_;
+            QObject::connect(t, &TelaBatedores::escolhendo, t, [f, t] { f(t); });
+        }
+    }
+    return batedores_->escolhe(clube, passo);
+}
+
+void TelasQt::disputapenaltis(Jogo& jogo, const Disputa& disputa) {
+    {
+        TelaDisputa tela(jogo, disputa, batedores_ ? static_cast<QWidget*>(batedores_.data()) : pai_);
+        tela.show();
+        if (aoabrirpenaltis_) aoabrirpenaltis_(&tela);
+        if (tela.isVisible()) tela.exec();
+    }
+    // The takers screen goes with the shoot-out.
+    if (batedores_) {
+        batedores_->fechar();
+        delete batedores_;
+    }
 }
 
 } // namespace quintaro

@@ -1,12 +1,17 @@
 #pragma once
 // The screens port answered by the game's own dialogs.
+#include <QPointer>
 #include <QString>
+#include <functional>
 
 #include "dados/telas.h"
 
 class QWidget;
 
 namespace quintaro {
+
+class TelaBase;
+class TelaBatedores;
 
 class TelasQt : public Telas {
 public:
@@ -19,8 +24,20 @@ public:
     std::string nomesalvar(const std::string& texto) override;
     bool confirmasobrescrever(const std::string& pergunta) override;
 
+    // Penalties and shoot-outs: the two penalty screens, the takers screen
+    // (kept open between the two clubs of a two-human shoot-out) and the
+    // shoot-out screen, which closes the takers screen when it ends.
+    std::optional<DecisaoPenalti> batepenalti(Jogo& jogo, int partida, int atacante, int defensor) override;
+    std::optional<DecisaoPenalti> defendepenalti(Jogo& jogo, int partida, int atacante, int defensor) override;
+    std::optional<std::vector<int>> escolhebatedores(Jogo& jogo, const Disputa& disputa, int clube) override;
+    void disputapenaltis(Jogo& jogo, const Disputa& disputa) override;
+    // Called with each penalty or shoot-out screen as it opens (tests and captures watch them).
+    void defineaoabrirpenaltis(std::function<void(TelaBase*)> f) { aoabrirpenaltis_ = std::move(f); }
+
 private:
     QWidget* pai_;
+    std::function<void(TelaBase*)> aoabrirpenaltis_;
+    QPointer<TelaBatedores> batedores_;
 };
 
 // Yes/no question with the game's "Sim" and "Não" buttons.
