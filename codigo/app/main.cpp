@@ -3,15 +3,13 @@
 #include <QStringList>
 #include <memory>
 
-#include "competicoes/calendario.h"
+#include "interface/aplicacao.h"
 #include "interface/capturas.h"
 #include "interface/fluxonovojogo.h"
 #include "interface/recursos.h"
 #include "interface/sessao.h"
-#include "interface/telacarregar.h"
 #include "interface/telainicio.h"
 #include "interface/telasqt.h"
-#include "utils/arquivo.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -31,27 +29,9 @@ int main(int argc, char** argv) {
     quintaro::TelasQt telas(&inicio);
     quintaro::FluxoNovoJogo novojogo(pasta, telas);
     quintaro::SessaoJogo sessao(telas);
-    novojogo.defineentrega([&](std::unique_ptr<quintaro::Jogo> jogo) { sessao.entra(std::move(jogo)); });
     // Its screen comes with the editor work.
     inicio.habilita(quintaro::TelaInicio::Editor, false);
-    QObject::connect(&inicio, &quintaro::TelaInicio::novoJogo, &inicio, [&] {
-        inicio.mostraCarregando(true);
-        novojogo.comeca();
-        inicio.mostraCarregando(false);
-        inicio.hide();
-    });
-    QObject::connect(&inicio, &quintaro::TelaInicio::carregarJogo, &inicio, [&] {
-        auto jogo = std::make_unique<quintaro::Jogo>(quintaro::caminhoutf8(pasta.toStdString()));
-        quintaro::TelaCarregar tela(*jogo, telas, &inicio);
-        tela.exec();
-        if (!tela.carregou()) return;
-        // The calendar is not saved: it is rebuilt from the loaded season.
-        quintaro::montacalendario(*jogo);
-        inicio.hide();
-        sessao.entra(std::move(jogo));
-    });
-    QObject::connect(&novojogo, &quintaro::FluxoNovoJogo::voltarinicio, &inicio, [&] { inicio.show(); });
-    QObject::connect(&sessao, &quintaro::SessaoJogo::saiu, &inicio, [&] { inicio.show(); });
+    quintaro::ligainicio(inicio, novojogo, sessao, telas, pasta);
     inicio.show();
     return QApplication::exec();
 }

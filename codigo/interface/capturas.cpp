@@ -22,6 +22,7 @@
 #include "interface/telainicio.h"
 #include "interface/telaposrodada.h"
 #include "interface/telapenalti.h"
+#include "interface/telarelatorio.h"
 #include "interface/telarodada.h"
 #include "partida/penaltis.h"
 
@@ -185,9 +186,18 @@ int capturatelas(const QString& pastajogo, const QString& destino) {
     espera();
     salva(sessao.posrodada(), "07-posrodada");
     if (TelaPosRodada* p = sessao.posrodada()) {
+        // The report of the human club's match (the first one selected).
+        p->botaorelatorio()->click();
+        TelaRelatorio* rel = p->relatorioaberto();
+        salva(rel, "08-relatorio");
+        if (rel) {
+            rel->mostralado(2);
+            salva(rel, "08-relatorio-visitante");
+            rel->botaofechar()->click();
+        }
         p->botaocontinuar()->click();
         espera();
-        salva(sessao.telaatual(), "08-proximo-dia");
+        salva(sessao.telaatual(), "09-proximo-dia");
     }
     return falhas == 0 ? 0 : 2;
 }

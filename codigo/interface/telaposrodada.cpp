@@ -14,7 +14,9 @@
 #include "dados/arquivosclube.h"
 #include "gestao/ciclo.h"
 #include "interface/estilo.h"
+#include "interface/recursos.h"
 #include "interface/rotulohtml.h"
+#include "interface/telarelatorio.h"
 #include "partida/posrodada.h"
 
 namespace quintaro {
@@ -67,6 +69,52 @@ QWidget* coluna(QWidget* pai) {
     return w;
 }
 
+// Position, name (a substitute behind the minute of his change), injury mark, rating.
+QTableWidget* listajogadores(QWidget* pai) {
+    auto* t = new QTableWidget(0, 4, pai);
+    t->setStyleSheet(
+        "QTableWidget{background:rgba(0,0,0,120);color:white;gridline-color:transparent;border:1px solid #335533;}");
+    t->horizontalHeader()->hide();
+    t->verticalHeader()->hide();
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionMode(QAbstractItemView::NoSelection);
+    t->setFocusPolicy(Qt::NoFocus);
+    t->setShowGrid(false);
+    t->setIconSize(QSize(14, 14));
+    t->setColumnWidth(0, 22);
+    t->setColumnWidth(2, 20);
+    t->setColumnWidth(3, 34);
+    t->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->setMinimumHeight(16 * 17 + 4);
+    QFont f("Arial", 8);
+    t->setFont(f);
+    return t;
+}
+
+void preenchejogadores(QTableWidget* t, const std::vector<LinhaJogador>& linhas) {
+    t->setRowCount(static_cast<int>(linhas.size()));
+    for (int i = 0; i < t->rowCount(); ++i) {
+        const LinhaJogador& l = linhas[static_cast<size_t>(i)];
+        t->setRowHeight(i, 17);
+        auto* p = new QTableWidgetItem(q(l.posicao));
+        p->setTextAlignment(Qt::AlignCenter);
+        t->setItem(i, 0, p);
+        auto* n = new QTableWidgetItem(q(l.substituto ? l.minuto + l.nome : l.nome));
+        if (l.substituto) n->setIcon(QIcon(Recursos::instancia().icone("i_sub")));
+        n->setData(Qt::UserRole, l.substituto);
+        t->setItem(i, 1, n);
+        auto* c = new QTableWidgetItem;
+        if (l.contundido) c->setIcon(QIcon(Recursos::instancia().icone("i_ct")));
+        c->setData(Qt::UserRole, l.contundido);
+        if (l.contundido) c->setToolTip("Contundido");
+        t->setItem(i, 2, c);
+        auto* r = new QTableWidgetItem(q(l.nota));
+        r->setTextAlignment(Qt::AlignCenter);
+        t->setItem(i, 3, r);
+    }
+}
+
 const char* ESTILO_GRADE =
     "QTableWidget{background:rgba(0,0,0,120);color:white;gridline-color:transparent;border:1px solid #335533;}"
     "QTableWidget::item:selected{background:#2d6a3e;}"
@@ -114,8 +162,8 @@ TelaPosRodada::TelaPosRodada(Jogo& jogo, const QString& legenda, QWidget* pai)
     auto* topo = new QGridLayout;
     escudo1_ = new QLabel(this);
     escudo2_ = new QLabel(this);
-    escudo1_->setFixedSize(72, 72);
-    escudo2_->setFixedSize(72, 72);
+    escudo1_->setFixedSize(60, 60);
+    escudo2_->setFixedSize(60, 60);
     nome1_ = texto(this, 13, true);
     nome2_ = texto(this, 13, true);
     placar_ = texto(this, 26, true);
@@ -131,14 +179,21 @@ TelaPosRodada::TelaPosRodada(Jogo& jogo, const QString& legenda, QWidget* pai)
     topo->addWidget(penaltis_, 1, 1);
     topo->addWidget(escudo2_, 0, 2, 2, 1, Qt::AlignCenter);
     topo->addWidget(nome2_, 2, 2);
-    topo->addWidget(estadio_, 3, 0, 1, 3);
-    topo->addWidget(publico_, 4, 0, 1, 3);
-    topo->addWidget(renda_, 5, 0, 1, 3);
+    // Stadium, attendance and income on one line under the score.
+    auto* portao = new QHBoxLayout;
+    portao->addWidget(estadio_, 1);
+    portao->addWidget(publico_, 1);
+    portao->addWidget(renda_, 1);
+    topo->addLayout(portao, 3, 0, 1, 3);
     topo->setColumnStretch(0, 1);
     topo->setColumnStretch(2, 1);
+    topo->setVerticalSpacing(2);
     dir->addLayout(topo);
 
     auto* meio = new QHBoxLayout;
+    meio->setSpacing(10);
+    jogadores1_ = listajogadores(this);
+    jogadores2_ = listajogadores(this);
     numeros_ = new QTableWidget(5, 3, this);
     numeros_->setStyleSheet(ESTILO_GRADE);
     numeros_->horizontalHeader()->hide();
@@ -146,10 +201,10 @@ TelaPosRodada::TelaPosRodada(Jogo& jogo, const QString& legenda, QWidget* pai)
     numeros_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     numeros_->setSelectionMode(QAbstractItemView::NoSelection);
     numeros_->setFocusPolicy(Qt::NoFocus);
-    numeros_->setColumnWidth(0, 60);
-    numeros_->setColumnWidth(1, 150);
-    numeros_->setColumnWidth(2, 60);
-    numeros_->setFixedSize(274, 5 * 26 + 4);
+    numeros_->setColumnWidth(0, 48);
+    numeros_->setColumnWidth(1, 130);
+    numeros_->setColumnWidth(2, 48);
+    numeros_->setFixedSize(230, 5 * 26 + 4);
     const char* rotulos[5] = {"Posse de Bola", "Finalizações", "Roubadas bola", "Passes errados", "Faltas cometidas"};
     for (int i = 0; i < 5; ++i) {
         numeros_->setRowHeight(i, 26);
@@ -157,24 +212,25 @@ TelaPosRodada::TelaPosRodada(Jogo& jogo, const QString& legenda, QWidget* pai)
         it->setTextAlignment(Qt::AlignCenter);
         numeros_->setItem(i, 1, it);
     }
-    meio->addStretch(1);
-    meio->addWidget(numeros_);
-    meio->addStretch(1);
-    dir->addLayout(meio);
-    auto* tat = new QHBoxLayout;
     taticas1_ = texto(this, 9);
     taticas2_ = texto(this, 9);
     taticas2_->setAlinhamento(Qt::AlignRight | Qt::AlignVCenter);
-    tat->addWidget(taticas1_);
-    tat->addStretch(1);
-    tat->addWidget(taticas2_);
-    dir->addLayout(tat);
+    auto* lado1 = new QVBoxLayout;
+    lado1->addWidget(jogadores1_, 1);
+    lado1->addWidget(taticas1_);
+    auto* lado2 = new QVBoxLayout;
+    lado2->addWidget(jogadores2_, 1);
+    lado2->addWidget(taticas2_);
+    meio->addLayout(lado1, 1);
+    meio->addWidget(numeros_, 0, Qt::AlignTop);
+    meio->addLayout(lado2, 1);
+    dir->addLayout(meio);
 
     auto* titgols = texto(this, 11, true);
     titgols->setText("<shad>Gols</shad>");
     dir->addWidget(titgols);
     gols_ = coluna(this);
-    dir->addWidget(gols_, 1);
+    dir->addWidget(gols_);
     auto* titcartoes = texto(this, 11, true);
     titcartoes->setText("<shad>Cartões</shad>");
     dir->addWidget(titcartoes);
@@ -183,7 +239,8 @@ TelaPosRodada::TelaPosRodada(Jogo& jogo, const QString& legenda, QWidget* pai)
     cartoes2_ = coluna(this);
     cart->addWidget(cartoes1_, 1);
     cart->addWidget(cartoes2_, 1);
-    dir->addLayout(cart, 1);
+    dir->addLayout(cart);
+    dir->addStretch(1);
 
     auto* botoes = new QHBoxLayout;
     classificacao_ = new QPushButton("Classificação após a rodada", this);
@@ -198,6 +255,13 @@ TelaPosRodada::TelaPosRodada(Jogo& jogo, const QString& legenda, QWidget* pai)
     continuar_->setDefault(true);
     connect(continuar_, &QPushButton::clicked, this, [this] { continua(); });
     botoes->addWidget(classificacao_);
+    // The archived report of the selected match (also a double click on its row).
+    relatorio_ = new QPushButton("Relatório da partida", this);
+    connect(relatorio_, &QPushButton::clicked, this, [this] { abrerelatorio(); });
+    connect(grade_, &QTableWidget::cellDoubleClicked, this, [this](int linha) {
+        if (sumuladalinha(linha) >= 0) abrerelatorio();
+    });
+    botoes->addWidget(relatorio_);
     botoes->addStretch(1);
     botoes->addWidget(continuar_);
     dir->addLayout(botoes);
@@ -302,6 +366,8 @@ void TelaPosRodada::mostrasumula(int indice) {
             it->setTextAlignment(Qt::AlignCenter);
             numeros_->setItem(i, l == 0 ? 0 : 2, it);
         }
+    for (int l = 1; l <= 2; ++l) preenchejogadores(l == 1 ? jogadores1_ : jogadores2_, jogadoressumula(jogo_, indice, l));
+    relatorio_->setEnabled(indice >= 0);
     taticas1_->setText(q(d.taticas[0]));
     taticas2_->setText(q(d.taticas[1]));
     textogols_.clear();
@@ -322,6 +388,28 @@ void TelaPosRodada::mostrasumula(int indice) {
         }
         preenchecoluna(l == 0 ? cartoes1_ : cartoes2_, m, Qt::AlignLeft);
     }
+}
+
+void TelaPosRodada::abrerelatorio() {
+    if (sumula_ < 0) return;
+    auto* r = new TelaRelatorio(jogo_, sumula_, 1, this);
+    r->setAttribute(Qt::WA_DeleteOnClose);
+    relatorioaberto_ = r;
+    r->open();
+}
+
+TelaRelatorio* TelaPosRodada::relatorioaberto() const { return relatorioaberto_.data(); }
+
+QStringList TelaPosRodada::textojogadores(int lado) const {
+    const QTableWidget* t = lado == 1 ? jogadores1_ : jogadores2_;
+    QStringList l;
+    for (int i = 0; i < t->rowCount(); ++i) {
+        QString linha = t->item(i, 0)->text() + " " + t->item(i, 1)->text();
+        if (t->item(i, 2)->data(Qt::UserRole).toBool()) linha += " [ct]";
+        if (t->item(i, 1)->data(Qt::UserRole).toBool()) linha = "[sub] " + linha;
+        l << linha + " " + t->item(i, 3)->text();
+    }
+    return l;
 }
 
 void TelaPosRodada::continua() {

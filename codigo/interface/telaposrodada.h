@@ -1,7 +1,9 @@
 #pragma once
 // The post-round screen: the day's results from the match sheets, the selected
 // match's details, and "Continuar >>" to the next day.
+#include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "interface/telabase.h"
@@ -17,6 +19,7 @@ namespace quintaro {
 struct Jogo;
 struct GrupoResultados;
 class RotuloHtml;
+class TelaRelatorio;
 
 class TelaPosRodada : public TelaBase {
     Q_OBJECT
@@ -43,6 +46,13 @@ public:
     QString textoposse() const;
     QStringList textogols() const;
     QStringList textocartoes(int lado) const;
+    // Players of side 1 or 2 as listed: "[sub] " for a substitute, "P name", " [ct]" when
+    // injured, then the rating: "M 14/2º J4 6,5".
+    QStringList textojogadores(int lado) const;
+    QPushButton* botaorelatorio() const { return relatorio_; }
+    // The report of the selected match, opened over this screen.
+    void abrerelatorio();
+    TelaRelatorio* relatorioaberto() const;
 
 signals:
     // "Continuar >>" has moved the cycle on.
@@ -69,6 +79,9 @@ private:
     QWidget *gols_, *cartoes1_, *cartoes2_;
     QStringList textogols_, textocartoes_[2];
     QPushButton *continuar_, *classificacao_;
+    QTableWidget *jogadores1_ = nullptr, *jogadores2_ = nullptr;
+    QPushButton* relatorio_ = nullptr;
+    QPointer<TelaRelatorio> relatorioaberto_;
 };
 
 } // namespace quintaro

@@ -4,8 +4,10 @@
 #include <cstring>
 
 #include "competicoes/calendario.h"
+#include "competicoes/historico.h"
 #include "dados/vocabulario.h"
 #include "partida/motor.h"
+#include "partida/penaltis.h"
 #include "partida/rodada.h"
 
 namespace quintaro {
@@ -37,7 +39,7 @@ std::string nomegrupo(const Jogo& jogo, int codigo, int chave) {
             return {};
         case CONTINENTAL1: return chave == 2 ? "Liga Campeões" : "Libertadores";
         case CONTINENTAL2: return chave == 2 ? "Liga Europa da UEFA" : "Sul-Americana";
-        case ESTADUAL: return "Estadual " + std::to_string(chave + 1);
+        case ESTADUAL: return std::string(nomeestadual(chave));
         default: return nomecompeticao(codigo, 1);
     }
 }
@@ -71,11 +73,9 @@ std::string iconeevento(const evento_& e) {
 
 bool ehgol(int tipo) { return tipo == EV_GOL || tipo == EV_GOLCONTRA || tipo == EV_GOLFALTA || tipo == EV_PENALTI; }
 
-// The side the goal counts for: an own goal goes to the other club.
-int ladodogol(const evento_& e, int mandante) {
-    const int lado = e.time == mandante ? 1 : 2;
-    return e.tipo == EV_GOLCONTRA ? 3 - lado : lado;
-}
+// The side the goal counts for: the event's club, also for an own goal (its
+// player belongs to the other club, the goal does not).
+int ladodogol(const evento_& e, int mandante) { return e.time == mandante ? 1 : 2; }
 
 } // namespace
 
@@ -100,8 +100,60 @@ int possemandante(int posse1, int posse2) {
     return 100 * posse1 / (posse1 + posse2);
 }
 
+namespace {
+
+// Group of a club in a table of groups of four; -1 when absent.
+template <size_t G>
+int grupodoclube(const int32_t (&grupos)[G][4], int clube) {
+    for (size_t g = 0; g < G; ++g)
+        for (int32_t c : grupos[g])
+            if (c == clube && c >= 0) return static_cast<int>(g);
+    return -1;
+}
+
+// The heading a sheet is listed under, with its place among the headings; -1 for none.
+std::pair<int, std::string> cabecalhosumula(const Jogo& jogo, const sumula_& f) {
+    const int codigo = f.v[sumula::COMPETICAO];
+    const int h = f.v[sumula::MANDANTE], v = f.v[sumula::VISITANTE];
+    switch (codigo) {
+        case LIGA: {
+            if (!clubevalido(jogo, h)) return {-1, {}};
+            const int divisao = std::max(jogo.times[static_cast<size_t>(h)].divisao, 1);
+            return {divisao, std::to_string(divisao) + "ª divisão"};
+        }
+        case CONTINENTAL1:
+        case CONTINENTAL2: {
+            // Group stage: rounds 1..3 of each half; the knockout phases come after.
+            const int chave = f.v[sumula::SUBCOMPETICAO];
+            if (f.v[sumula::RODADA] >= 4 || (chave != 1 && chave != 2)) return {-1, {}};
+            const auto& grupos = jogo.estado.gruposcontinentais[(codigo == CONTINENTAL1 ? 0 : 2) + chave - 1];
+            const int g = grupodoclube(grupos, h);
+            if (g < 0 || g != grupodoclube(grupos, v)) return {-1, {}};
+            return {g + 1, "Grupo " + std::to_string(g + 1)};
+        }
+        case COPADOMUNDO:
+        case COPAAMERICA:
+        case EUROCOPA: {
+            const auto& grupos = jogo.estado.gruposselecoes;
+            const int g = grupodoclube(grupos, h);
+            if (g < 0 || g != grupodoclube(grupos, v)) return {-1, {}};
+            return {g + 1, std::string("Grupo ") + static_cast<char>('A' + g)};
+        }
+        default: return {-1, {}};
+    }
+}
+
+} // namespace
+
 std::vector<GrupoResultados> resultadosdodia(const Jogo& jogo) {
+    // Sheets of today by competition, each under its heading (headings in order).
+    struct Bloco {
+        int ordem;
+        std::string cabecalho;
+        std::vector<int> sumulas;
+    };
     std::vector<GrupoResultados> grupos;
+    std::vector<std::vector<Bloco>> blocos;
     const double hoje = jogo.dataatual;
     std::vector<int> humanos;
     for (size_t s = 0; s < jogo.sumulas.size(); ++s) {
@@ -112,35 +164,42 @@ std::vector<GrupoResultados> resultadosdodia(const Jogo& jogo) {
         auto g = std::find_if(grupos.begin(), grupos.end(), [&](const GrupoResultados& x) { return x.chave == chave; });
         if (g == grupos.end()) {
             grupos.push_back({chave, nomegrupo(jogo, codigo, chave), {}});
+            blocos.emplace_back();
             g = grupos.end() - 1;
         }
-        const int h = f.v[sumula::MANDANTE], v = f.v[sumula::VISITANTE];
-        if (codigo == LIGA && clubevalido(jogo, h)) {
-            const int divisao = jogo.times[static_cast<size_t>(h)].divisao;
-            const std::string cab = std::to_string(std::max(divisao, 1)) + "ª divisão";
-            bool tem = false;
-            for (const LinhaResultado& l : g->linhas) tem = tem || l.cabecalho == cab;
-            if (!tem) g->linhas.push_back({cab, -1});
-            // Keep each division's matches under its own heading.
-            auto pos = g->linhas.end();
-            for (auto it = g->linhas.begin(); it != g->linhas.end(); ++it)
-                if (it->cabecalho == cab) {
-                    pos = it + 1;
-                    while (pos != g->linhas.end() && pos->cabecalho.empty()) ++pos;
-                    break;
-                }
-            g->linhas.insert(pos, {{}, static_cast<int>(s)});
-        } else {
-            g->linhas.push_back({{}, static_cast<int>(s)});
+        std::vector<Bloco>& b = blocos[static_cast<size_t>(g - grupos.begin())];
+        auto [ordem, cab] = cabecalhosumula(jogo, f);
+        auto bl = std::find_if(b.begin(), b.end(), [&](const Bloco& x) { return x.ordem == ordem; });
+        if (bl == b.end()) {
+            b.push_back({ordem, cab, {}});
+            bl = b.end() - 1;
         }
+        bl->sumulas.push_back(static_cast<int>(s));
+        const int h = f.v[sumula::MANDANTE], v = f.v[sumula::VISITANTE];
         const bool humano = (clubevalido(jogo, h) && jogo.times[static_cast<size_t>(h)].humano) ||
                             (clubevalido(jogo, v) && jogo.times[static_cast<size_t>(v)].humano);
         if (humano) humanos.push_back(chave);
+    }
+    for (size_t k = 0; k < grupos.size(); ++k) {
+        std::vector<Bloco>& b = blocos[k];
+        std::stable_sort(b.begin(), b.end(), [](const Bloco& x, const Bloco& y) { return x.ordem < y.ordem; });
+        for (const Bloco& bl : b) {
+            if (!bl.cabecalho.empty()) grupos[k].linhas.push_back({bl.cabecalho, -1});
+            for (int s : bl.sumulas) grupos[k].linhas.push_back({{}, s});
+        }
     }
     // The competition of a human club (or a watched league) comes first.
     auto primeiro = grupos.end();
     for (auto it = grupos.begin(); it != grupos.end() && primeiro == grupos.end(); ++it)
         if (std::find(humanos.begin(), humanos.end(), it->chave) != humanos.end()) primeiro = it;
+    // Else, for leagues and national cups, the first country with a human club or watched.
+    const int codigo = jogo.estado.competicaoatual;
+    if (primeiro == grupos.end() && (codigo == LIGA || codigo == COPANACIONAL))
+        for (auto it = grupos.begin(); it != grupos.end() && primeiro == grupos.end(); ++it)
+            if (it->chave >= 0 && static_cast<size_t>(it->chave) < jogo.ligas.size()) {
+                const liga_& l = jogo.ligas[static_cast<size_t>(it->chave)];
+                if ((l.temhumano & 0xFF) || (l.visualiza & 0xFF)) primeiro = it;
+            }
     if (primeiro != grupos.end()) std::rotate(grupos.begin(), primeiro, primeiro + 1);
     return grupos;
 }
@@ -223,6 +282,99 @@ std::vector<LinhaEvento> eventosrelatorio(const Jogo& jogo, int indice) {
     }
     if (total > 14) linhas.push_back({1, "", "..."});
     return linhas;
+}
+
+std::string textonota(float nota) {
+    if (nota <= 0.0f) return "s/n";
+    // Ratings move in halves.
+    const int meios = static_cast<int>(nota * 2.0f + 0.5f);
+    return std::to_string(meios / 2) + (meios % 2 ? ",5" : "");
+}
+
+std::string rotulocodigo(int codigo) {
+    if (codigo == 1) return "G";
+    if (codigo == 2 || codigo == 9) return "L";
+    if (codigo >= 3 && codigo <= 8) return "Z";
+    if (codigo >= 10 && codigo <= 17) return "M";
+    if (codigo >= 18 && codigo <= 25) return "A";
+    return {};
+}
+
+std::string textoformacao(const int* codigos, int n) {
+    int linhas[3] = {0, 0, 0};
+    for (int i = 0; i < n; ++i) {
+        const int c = codigos[i];
+        if (c >= 1 && c <= 9) ++linhas[0];
+        else if (c >= 10 && c <= 17) ++linhas[1];
+        else if (c >= 18 && c <= 25) ++linhas[2];
+    }
+    return std::to_string(linhas[0]) + "-" + std::to_string(linhas[1]) + "-" + std::to_string(linhas[2]);
+}
+
+std::vector<LinhaJogador> jogadoressumula(const Jogo& jogo, int indice, int lado) {
+    std::vector<LinhaJogador> linhas;
+    if (indice < 0 || static_cast<size_t>(indice) >= jogo.sumulas.size() || (lado != 1 && lado != 2)) return linhas;
+    const int clube = jogo.sumulas[static_cast<size_t>(indice)].v[lado == 1 ? sumula::MANDANTE : sumula::VISITANTE];
+    std::vector<const notajogo_*> finais;
+    for (const notajogo_& n : jogo.notasjogo)
+        if (n.sumula == indice && n.time == clube) finais.push_back(&n);
+    std::vector<const notasubst_*> trocas;
+    for (const notasubst_& n : jogo.notassubst)
+        if (n.sumula == indice && n.time == clube) trocas.push_back(&n);
+    auto ordem = [](int codigo) {
+        for (int k = 0; k < 25; ++k)
+            if (ORDEMEXIBICAO[k] == codigo) return k;
+        return 25;
+    };
+    std::stable_sort(finais.begin(), finais.end(),
+                     [&](const notajogo_* a, const notajogo_* b) { return ordem(a->posicao) < ordem(b->posicao); });
+    for (const notajogo_* f : finais) {
+        // Walk back from the player at the whistle to the one who started in his place.
+        std::vector<const notasubst_*> cadeia;
+        int atual = f->jogador;
+        while (cadeia.size() < 3) {
+            auto t = std::find_if(trocas.begin(), trocas.end(), [&](const notasubst_* n) {
+                return n->substituto == atual && std::find(cadeia.begin(), cadeia.end(), n) == cadeia.end();
+            });
+            if (t == trocas.end()) break;
+            cadeia.insert(cadeia.begin(), *t);
+            atual = (*t)->jogador;
+        }
+        const std::string rotulo = rotulocodigo(f->posicao);
+        const size_t n = cadeia.size();
+        for (size_t i = 0; i <= n; ++i) {
+            LinhaJogador l;
+            l.jogador = i < n ? cadeia[i]->jogador : f->jogador;
+            l.posicao = rotulo;
+            l.nome = nomejog(jogo, l.jogador);
+            l.contundido = (i < n ? cadeia[i]->contusoes : f->contusoes) > 0;
+            l.nota = textonota(i < n ? cadeia[i]->nota : f->nota);
+            // Each substitute follows the player he replaced, with the minute of the change.
+            if (i > 0) {
+                l.substituto = true;
+                l.minuto = minutometade(cadeia[i - 1]->passo) + " ";
+            }
+            linhas.push_back(l);
+        }
+    }
+    return linhas;
+}
+
+FormacaoInicial formacaoinicial(const Jogo& jogo, int indice, int lado) {
+    FormacaoInicial f;
+    for (int k = 0; k < 11; ++k) f.jogadores[k] = f.codigos[k] = -1;
+    if (indice < 0 || static_cast<size_t>(indice) >= jogo.sumulas.size() || (lado != 1 && lado != 2)) return f;
+    const int32_t* v = jogo.sumulas[static_cast<size_t>(indice)].v;
+    const int jb = lado == 1 ? sumula::TITULARESMANDANTE : sumula::TITULARESVISITANTE;
+    const int pb = lado == 1 ? sumula::POSICOESMANDANTE : sumula::POSICOESVISITANTE;
+    for (int k = 0; k < 11; ++k) {
+        f.jogadores[k] = v[jb + k] > 0 ? v[jb + k] : -1;
+        f.codigos[k] = v[pb + k];
+    }
+    f.formacao = textoformacao(f.codigos, 10);
+    f.taticas = std::string(item(ESTILOS, 3, v[sumula::ESTILO + lado - 1])) + " / " + item(FOCOS, 2, v[sumula::FOCO + lado - 1]) +
+                " / " + item(MARCACOES, 3, v[sumula::MARCACAO + lado - 1]);
+    return f;
 }
 
 } // namespace quintaro

@@ -56,4 +56,36 @@ DetalheSumula detalhesumula(const Jogo& jogo, int sumula);
 // The match report's event list: at most 14 lines, then "..." when there are more.
 std::vector<LinhaEvento> eventosrelatorio(const Jogo& jogo, int sumula);
 
+// A rating as shown: "6,5", "7"; "s/n" for a player not rated (0).
+std::string textonota(float nota);
+// Pitch label of a code: "G", "L", "Z", "M", "A"; empty outside 1..25.
+std::string rotulocodigo(int codigo);
+// Defenders-midfielders-forwards of the field slots' codes: "4-4-2".
+std::string textoformacao(const int* codigos, int n);
+
+// One line of a side's players on the sheet: a player at the final whistle, or one
+// of the substitutes who came on in his place, in turn.
+struct LinhaJogador {
+    int jogador = -1;
+    std::string posicao;      // pitch label of the code he finished on
+    std::string nome;
+    bool contundido = false;  // "i_ct"
+    std::string nota;         // textonota
+    bool substituto = false;  // came on: `minuto` is the change, "63/2º "
+    std::string minuto;
+};
+// Side 1 (home) or 2 (away): the players present at the final whistle in the display
+// order of their codes, each preceded by whom he replaced (up to three changes).
+std::vector<LinhaJogador> jogadoressumula(const Jogo& jogo, int sumula, int lado);
+
+// The kick-off line-up of a side as written on the sheet: line-up slots 1..11
+// (11 the goalkeeper), -1 where empty.
+struct FormacaoInicial {
+    int jogadores[11];
+    int codigos[11];
+    std::string formacao;     // "4-4-2"
+    std::string taticas;      // "Jogo equilibrado / Pelo meio / Leve"
+};
+FormacaoInicial formacaoinicial(const Jogo& jogo, int sumula, int lado);
+
 } // namespace quintaro
