@@ -18,9 +18,14 @@
 #include "interface/telaclube.h"
 #include "interface/telaescalacao.h"
 #include "interface/telaescolhatime.h"
+#include "interface/telacampeoesestaduais.h"
+#include "interface/telachave.h"
+#include "interface/telaclassificacao.h"
+#include "interface/telafimtemporada.h"
 #include "interface/telainicio.h"
 #include "interface/telaposrodada.h"
 #include "interface/telarodada.h"
+#include "interface/telarodadas.h"
 
 namespace quintaro {
 
@@ -122,6 +127,42 @@ int capturatelas(const QString& pastajogo, const QString& destino) {
         p->botaocontinuar()->click();
         espera();
         salva(sessao.telaatual(), "08-proximo-dia");
+    }
+    if (Jogo* jogo = sessao.jogo()) {
+        QWidget* pai = sessao.telaatual();
+        // The competition screens over the day's screen.
+        TelaClassificacao* classificacao = abreclassificacao(*jogo, 1, pai);
+        salva(classificacao, "09-classificacao");
+        classificacao->mostra(TelaClassificacao::LIBERTADORES);
+        salva(classificacao, "10-classificacao-libertadores");
+        classificacao->fechar();
+        TelaRodadas* rodadas = abrerodadas(*jogo, pai);
+        salva(rodadas, "11-tabela-de-jogos");
+        rodadas->fechar();
+        TelaChave* chave = abrechave(*jogo, 2, 0, pai);
+        salva(chave, "12-tabela-copa");
+        chave->fechar();
+        chave = abrechave(*jogo, 4, 1, pai);
+        salva(chave, "13-libertadores-2a-fase");
+        chave->fechar();
+        TelaCampeoesEstaduais estaduais(*jogo);
+        estaduais.show();
+        salva(&estaduais, "14-campeoes-estaduais");
+        estaduais.hide();
+        // The rest of the season with no screen, then its end.
+        if (QWidget* w = sessao.telaatual()) w->hide();
+        for (int passos = 0; passos < 20000 && jogo->ciclo.etapa != Etapa::fimtemporada; ++passos) avancasemtela(*jogo);
+        chave = abrechave(*jogo, 2, 0, nullptr);
+        salva(chave, "15-tabela-copa-final");
+        chave->fechar();
+        if (jogo->ciclo.etapa == Etapa::fimtemporada) {
+            TelaFimTemporada fim(*jogo);
+            fim.show();
+            salva(&fim, "16-fim-de-temporada");
+            fim.hide();
+        } else {
+            ++falhas;
+        }
     }
     return falhas == 0 ? 0 : 2;
 }

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "interface/dialogonome.h"
+#include "interface/telacampeoesestaduais.h"
 
 namespace quintaro {
 
@@ -32,6 +33,11 @@ std::string TelasQt::nomesalvar(const std::string& texto) {
 
 bool TelasQt::confirmasobrescrever(const std::string& pergunta) {
     return perguntasimnao(pai_, "Confirmação", q(pergunta));
+}
+
+void TelasQt::campeoesestaduais(Jogo& jogo) {
+    TelaCampeoesEstaduais tela(jogo, pai_);
+    tela.exec();
 }
 
 } // namespace quintaro

@@ -18,6 +18,7 @@ public:
     bool confirma(const std::string& pergunta) override;
     std::string nomesalvar(const std::string& texto) override;
     bool confirmasobrescrever(const std::string& pergunta) override;
+    void campeoesestaduais(Jogo& jogo) override;
 
 private:
     QWidget* pai_;
