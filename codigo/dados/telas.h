@@ -68,6 +68,9 @@ public:
     // The retirement screen of a human club's player: the name of the youth player to be
     // promoted and his position 0..4. Nobody types a name for the computer: nothing happens.
     virtual std::optional<std::pair<std::string, int>> aposentadoria(Jogo& jogo, int jogador) { return std::nullopt; }
+    // "Campeões Estaduais": the state champions of the season, once the finals are over;
+    // it returns when the person leaves it with "Continuar >>".
+    virtual void campeoesestaduais(Jogo& jogo) {}
 };
 
 // The do-nothing screens used when nobody is watching.

@@ -227,7 +227,10 @@ ProximaTela continuar(Jogo& jogo) {
     }
     // (After a league day: job offers, dismissals and the computer clubs' transfers come
     // with the coach's career and the computer market; so do the offers after a state day.)
-    if (jogado == ESTADUAL && e.rodadaestadual == 8) campeoesestaduais(jogo);
+    if (jogado == ESTADUAL && e.rodadaestadual == 8) {
+        campeoesestaduais(jogo);
+        jogo.telas->campeoesestaduais(jogo);
+    }
     // (After a league day a human club with fewer than 25 players may first face a chain
     // of auctions: the computer market, still to come.)
     return abredia(jogo);

@@ -19,12 +19,17 @@
 #include "interface/telaescalacao.h"
 #include "interface/teladisputa.h"
 #include "interface/telaescolhatime.h"
+#include "interface/telacampeoesestaduais.h"
+#include "interface/telachave.h"
+#include "interface/telaclassificacao.h"
+#include "interface/telafimtemporada.h"
 #include "interface/telainicio.h"
 #include "interface/telaposrodada.h"
 #include "interface/telapenalti.h"
 #include "interface/telarelatorio.h"
 #include "interface/telarodada.h"
 #include "partida/penaltis.h"
+#include "interface/telarodadas.h"
 
 namespace quintaro {
 
@@ -198,6 +203,42 @@ int capturatelas(const QString& pastajogo, const QString& destino) {
         p->botaocontinuar()->click();
         espera();
         salva(sessao.telaatual(), "09-proximo-dia");
+    }
+    if (Jogo* jogo = sessao.jogo()) {
+        QWidget* pai = sessao.telaatual();
+        // The competition screens over the day's screen.
+        TelaClassificacao* classificacao = abreclassificacao(*jogo, 1, pai);
+        salva(classificacao, "10-classificacao");
+        classificacao->mostra(TelaClassificacao::LIBERTADORES);
+        salva(classificacao, "11-classificacao-libertadores");
+        classificacao->fechar();
+        TelaRodadas* rodadas = abrerodadas(*jogo, pai);
+        salva(rodadas, "12-tabela-de-jogos");
+        rodadas->fechar();
+        TelaChave* chave = abrechave(*jogo, 2, 0, pai);
+        salva(chave, "13-tabela-copa");
+        chave->fechar();
+        chave = abrechave(*jogo, 4, 1, pai);
+        salva(chave, "14-libertadores-2a-fase");
+        chave->fechar();
+        TelaCampeoesEstaduais estaduais(*jogo);
+        estaduais.show();
+        salva(&estaduais, "15-campeoes-estaduais");
+        estaduais.hide();
+        // The rest of the season with no screen, then its end.
+        if (QWidget* w = sessao.telaatual()) w->hide();
+        for (int passos = 0; passos < 20000 && jogo->ciclo.etapa != Etapa::fimtemporada; ++passos) avancasemtela(*jogo);
+        chave = abrechave(*jogo, 2, 0, nullptr);
+        salva(chave, "16-tabela-copa-final");
+        chave->fechar();
+        if (jogo->ciclo.etapa == Etapa::fimtemporada) {
+            TelaFimTemporada fim(*jogo);
+            fim.show();
+            salva(&fim, "17-fim-de-temporada");
+            fim.hide();
+        } else {
+            ++falhas;
+        }
     }
     return falhas == 0 ? 0 : 2;
 }

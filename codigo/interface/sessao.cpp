@@ -25,6 +25,14 @@ void SessaoJogo::entra(std::unique_ptr<Jogo> jogo) {
     mostra();
 }
 
+void SessaoJogo::retoma(std::unique_ptr<Jogo> jogo) {
+    fechaatual();
+    jogo_ = std::move(jogo);
+    if (!jogo_) return;
+    jogo_->telas = &telas_;
+    mostra();
+}
+
 QWidget* SessaoJogo::telaatual() const { return atual_; }
 TelaClube* SessaoJogo::clube() const { return qobject_cast<TelaClube*>(atual_); }
 TelaEscalar* SessaoJogo::escalacao() const { return qobject_cast<TelaEscalar*>(atual_); }

@@ -27,6 +27,8 @@ public:
 
     // Takes a new or loaded game and shows its first resting point (`entranojogo`).
     void entra(std::unique_ptr<Jogo> jogo);
+    // Takes a game where its cycle rests (no `entranojogo`) and shows that screen.
+    void retoma(std::unique_ptr<Jogo> jogo);
     // The round screen starts its clock when shown; tests tick it themselves.
     void defineclockautomatico(bool ligado) { relogio_ = ligado; }
 

@@ -216,6 +216,7 @@ void TelaClube::montabarra() {
     acao->setMenu(opcoes);
     connect(acao, &QAction::triggered, this, [this, opcoes] { opcoes->exec(QCursor::pos()); });
     addAction(salvar);
+    montabarracompeticoes();
 }
 
 void TelaClube::montatopo(QWidget* pai) {

@@ -57,6 +57,8 @@ protected:
 private:
     void montatopo(QWidget* pai);
     void montabarra();
+    // Toolbar entries of the competitions: fixtures, cup brackets, standings.
+    void montabarracompeticoes();
     void preenchelista();
     void mostrajogador();
     void mostraproximo();

@@ -17,6 +17,7 @@
 #include "interface/recursos.h"
 #include "interface/rotulohtml.h"
 #include "interface/telarelatorio.h"
+#include "interface/telaclassificacao.h"
 #include "partida/posrodada.h"
 
 namespace quintaro {
@@ -244,8 +245,13 @@ TelaPosRodada::TelaPosRodada(Jogo& jogo, const QString& legenda, QWidget* pai)
 
     auto* botoes = new QHBoxLayout;
     classificacao_ = new QPushButton("Classificação após a rodada", this);
-    // The standings screen comes with its own work; until then the entry stays hidden.
-    classificacao_->hide();
+    {
+        // Friendlies, the national cup and the club world cup have no table; the
+        // national-team tournaments open their own.
+        const int codigo = jogo_.estado.competicaoatual;
+        classificacao_->setVisible(codigo == 1 || codigo == 3 || codigo == 4 || codigo == 6);
+        connect(classificacao_, &QPushButton::clicked, this, [this, codigo] { abreclassificacao(jogo_, codigo, this); });
+    }
     continuar_ = new QPushButton("Continuar >>", this);
     QFont fb = continuar_->font();
     fb.setBold(true);

@@ -8,6 +8,7 @@
 #include "interface/teladisputa.h"
 #include "interface/telapenalti.h"
 #include "partida/penaltis.h"
+#include "interface/telacampeoesestaduais.h"
 
 namespace quintaro {
 
@@ -94,6 +95,11 @@ void TelasQt::disputapenaltis(Jogo& jogo, const Disputa& disputa) {
         batedores_->fechar();
         delete batedores_;
     }
+}
+
+void TelasQt::campeoesestaduais(Jogo& jogo) {
+    TelaCampeoesEstaduais tela(jogo, pai_);
+    tela.exec();
 }
 
 } // namespace quintaro

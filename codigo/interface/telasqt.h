@@ -23,6 +23,7 @@ public:
     bool confirma(const std::string& pergunta) override;
     std::string nomesalvar(const std::string& texto) override;
     bool confirmasobrescrever(const std::string& pergunta) override;
+    void campeoesestaduais(Jogo& jogo) override;
 
     // Penalties and shoot-outs: the two penalty screens, the takers screen
     // (kept open between the two clubs of a two-human shoot-out) and the

@@ -1,0 +1,24 @@
+#pragma once
+// What the competition screens share: club names and small crests, the grids of
+// tables and fixtures, and opening a screen over the one that asked for it.
+#include <QColor>
+#include <QIcon>
+#include <QString>
+
+class QTableWidget;
+class QWidget;
+
+namespace quintaro {
+
+struct Jogo;
+class TelaBase;
+
+QString nomeclube(const Jogo& jogo, int clube);
+// Small crest of a club (the mini crest, else the crest), cached for the run.
+QIcon iconeescudo(const Jogo& jogo, int clube);
+// A read-only grid with one selectable row at a time and no row numbers.
+QTableWidget* gradeleitura(QWidget* pai, const QStringList& colunas);
+// Shows a screen above `pai`, modal, deleted when closed.
+void abretela(TelaBase* tela);
+
+} // namespace quintaro
