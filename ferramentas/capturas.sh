@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Pictures of the game's screens: builds the game (optimised), walks a seeded new
-# game through start, championship, club chooser, club, line-up, round and
-# post-round screens, and saves a PNG of each into the folder given (default: capturas/).
+# game through every screen it can reach (start, new game, club, line-up, round,
+# penalties, post-round, report, standings, brackets, season end), and saves a
+# PNG of each into the folder given (default: capturas/).
 #   ferramentas/capturas.sh [PASTA]
 set -euo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
 destino="$(realpath -m "${1:-$raiz/capturas}")"
-build="${QUINTARO_BUILD:-$raiz/build-rel}"
-cmake -S "$raiz" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUINTARO_TESTES=OFF -DQUINTARO_BENCH=OFF >/dev/null
+# The same optimised build as ./run.sh, so neither rebuilds the other's work.
+build="${QUINTARO_BUILD:-$raiz/build}"
+cmake -S "$raiz" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUINTARO_JOGO=ON -DQUINTARO_TESTES=OFF -DQUINTARO_BENCH=ON >/dev/null
 cmake --build "$build" -j2 --target quintaro mundo_pasta 2>/dev/null || cmake --build "$build" -j2 --target quintaro
 jogo="$build/jogo/quintaro"
 # A real X server when there is one at hand (xvfb-run); otherwise Qt's offscreen platform.
