@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <algorithm>
 #include <cstdio>
 
 #include "dados/telas.h"
@@ -15,12 +16,16 @@
 #include "interface/fluxonovojogo.h"
 #include "interface/sessao.h"
 #include "interface/telacampeonato.h"
+#include "interface/telaarbitro.h"
 #include "interface/telaclube.h"
 #include "interface/telaescalacao.h"
 #include "interface/telaescolhatime.h"
 #include "interface/telainicio.h"
 #include "interface/telaposrodada.h"
 #include "interface/telarodada.h"
+#include "interface/telasubstituto.h"
+#include "interface/telatatica.h"
+#include "partida/arbitros.h"
 
 namespace quintaro {
 
@@ -102,6 +107,11 @@ int capturatelas(const QString& pastajogo, const QString& destino) {
     // A first day without a human match goes straight to the round.
     if (sessao.clube()) {
         salva(sessao.clube(), "04-clube");
+        // The referee window of the next match.
+        TelaArbitro arb(std::max(0, arbitrodavez(*sessao.jogo(), sessao.jogo()->ciclo.vezatual, sessao.clube()->clube())));
+        arb.show();
+        salva(&arb, "04a-arbitro");
+        arb.fechar();
         emit sessao.clube()->escalarTime();
         TelaEscalar* esc2 = sessao.escalacao();
         salva(esc2, "05-escalacao");
@@ -112,6 +122,26 @@ int capturatelas(const QString& pastajogo, const QString& destino) {
     if (r) {
         while (sessao.rodada() == r && sessao.jogo()->rodada.contador < 130) r->tique();
         salva(r, "06-rodada");
+        // The in-match screens of the first human match: tactics and the injury substitution picker.
+        Jogo& jogo = *sessao.jogo();
+        if (!jogo.rodada.humanas.empty()) {
+            const int m = jogo.rodada.humanas.front();
+            const jogo_& p = jogo.rodada.jogosdarodada[static_cast<size_t>(m)];
+            const int lado = jogo.times[static_cast<size_t>(p.time[1])].humano ? 1 : 2;
+            TelaTatica tat(jogo, m, lado);
+            tat.show();
+            salva(&tat, "06a-tatica");
+            tat.botaoestatisticas()->click();
+            salva(&tat, "06b-tatica-estatisticas");
+            tat.fechar();
+            const escalacao_& e = jogo.rodada.escalacoes[static_cast<size_t>(p.escalacao[lado])];
+            TelaSubstituto sub(jogo, e.titulares[5], p.time[lado]);
+            sub.show();
+            salva(&sub, "06c-substituto");
+            sub.fechar();
+        } else {
+            std::fprintf(stderr, "sem partida humana: telas de tática ausentes\n");
+        }
         while (sessao.rodada() == r) r->tique();
     } else {
         ++falhas;

@@ -1,5 +1,6 @@
 #pragma once
 // The screens port answered by the game's own dialogs.
+#include <QPointer>
 #include <QString>
 
 #include "dados/telas.h"
@@ -7,6 +8,8 @@
 class QWidget;
 
 namespace quintaro {
+
+class TelaRodada;
 
 class TelasQt : public Telas {
 public:
@@ -19,8 +22,15 @@ public:
     std::string nomesalvar(const std::string& texto) override;
     bool confirmasobrescrever(const std::string& pergunta) override;
 
+    // The human match view: the in-match tactics screen and the injury substitution picker.
+    void taticas(Jogo& jogo, int partida, int lado) override;
+    std::optional<int> escolhesubstituto(Jogo& jogo, int jogador, int clube) override;
+    // The round screen on show, where substitutions made on the tactics screen appear at once.
+    void definerodada(TelaRodada* rodada);
+
 private:
     QWidget* pai_;
+    QPointer<TelaRodada> rodada_;
 };
 
 // Yes/no question with the game's "Sim" and "Não" buttons.
