@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <algorithm>
 #include <cstdio>
 
 #include "dados/telas.h"
@@ -15,6 +16,7 @@
 #include "interface/fluxonovojogo.h"
 #include "interface/sessao.h"
 #include "interface/telacampeonato.h"
+#include "interface/telaarbitro.h"
 #include "interface/telaclube.h"
 #include "interface/telaescalacao.h"
 #include "interface/teladisputa.h"
@@ -30,6 +32,9 @@
 #include "interface/telarodada.h"
 #include "partida/penaltis.h"
 #include "interface/telarodadas.h"
+#include "interface/telasubstituto.h"
+#include "interface/telatatica.h"
+#include "partida/arbitros.h"
 
 namespace quintaro {
 
@@ -173,6 +178,11 @@ int capturatelas(const QString& pastajogo, const QString& destino) {
     // A first day without a human match goes straight to the round.
     if (sessao.clube()) {
         salva(sessao.clube(), "04-clube");
+        // The referee window of the next match.
+        TelaArbitro arb(std::max(0, arbitrodavez(*sessao.jogo(), sessao.jogo()->ciclo.vezatual, sessao.clube()->clube())));
+        arb.show();
+        salva(&arb, "04a-arbitro");
+        arb.fechar();
         emit sessao.clube()->escalarTime();
         TelaEscalar* esc2 = sessao.escalacao();
         salva(esc2, "05-escalacao");
@@ -184,6 +194,26 @@ int capturatelas(const QString& pastajogo, const QString& destino) {
         while (sessao.rodada() == r && sessao.jogo()->rodada.contador < 130) r->tique();
         salva(r, "06-rodada");
         capturapenaltis(*sessao.jogo(), salva);
+        // The in-match screens of the first human match: tactics and the injury substitution picker.
+        Jogo& jogo = *sessao.jogo();
+        if (!jogo.rodada.humanas.empty()) {
+            const int m = jogo.rodada.humanas.front();
+            const jogo_& p = jogo.rodada.jogosdarodada[static_cast<size_t>(m)];
+            const int lado = jogo.times[static_cast<size_t>(p.time[1])].humano ? 1 : 2;
+            TelaTatica tat(jogo, m, lado);
+            tat.show();
+            salva(&tat, "06h-tatica");
+            tat.botaoestatisticas()->click();
+            salva(&tat, "06i-tatica-estatisticas");
+            tat.fechar();
+            const escalacao_& e = jogo.rodada.escalacoes[static_cast<size_t>(p.escalacao[lado])];
+            TelaSubstituto sub(jogo, e.titulares[5], p.time[lado]);
+            sub.show();
+            salva(&sub, "06j-substituto");
+            sub.fechar();
+        } else {
+            std::fprintf(stderr, "sem partida humana: telas de tática ausentes\n");
+        }
         while (sessao.rodada() == r) r->tique();
     } else {
         ++falhas;

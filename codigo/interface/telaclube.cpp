@@ -20,6 +20,7 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "dados/arquivosclube.h"
@@ -29,6 +30,8 @@
 #include "gestao/painelclube.h"
 #include "interface/recursos.h"
 #include "interface/rotulohtml.h"
+#include "interface/telaarbitro.h"
+#include "partida/arbitros.h"
 #include "utils/data.h"
 #include "utils/numeros.h"
 
@@ -81,6 +84,23 @@ QPixmap picturamoral(int moral) {
     p.setBrush(cores[std::clamp(moral, 1, 3) - 1]);
     p.setPen(Qt::black);
     p.drawEllipse(1, 1, 12, 12);
+    return px;
+}
+
+// The referee picture: a whistle.
+QPixmap picturaarbitro() {
+    QPixmap px(28, 28);
+    px.fill(Qt::transparent);
+    QPainter p(&px);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1.2));
+    p.setBrush(QColor(230, 230, 235));
+    p.drawEllipse(QRectF(4, 10, 14, 14));
+    p.drawRect(QRectF(14, 10, 11, 6));
+    p.setBrush(Qt::black);
+    p.drawEllipse(QRectF(9, 15, 4, 4));
+    p.setPen(QPen(QColor(200, 30, 30), 2));
+    p.drawLine(QPointF(6, 4), QPointF(10, 9));
     return px;
 }
 
@@ -185,6 +205,17 @@ TelaClube::TelaClube(Jogo& jogo, int clube, QWidget* pai) : TelaBase(pai), jogo_
     botaoconfrontos_->setCheckable(true);
     lp->addWidget(botaoconfrontos_, 3, 0, 1, 2);
     connect(botaoconfrontos_, &QPushButton::toggled, this, [this](bool m) { mostraconfrontos(m); });
+    arbitro_ = new QToolButton(proximo);
+    arbitro_->setIcon(QIcon(picturaarbitro()));
+    arbitro_->setIconSize(QSize(28, 28));
+    arbitro_->setAutoRaise(true);
+    lp->addWidget(arbitro_, 0, 2, 3, 1, Qt::AlignTop);
+    connect(arbitro_, &QToolButton::clicked, this, [this] {
+        const int a = arbitrodavez(jogo_, jogo_.ciclo.vezatual, clube_);
+        if (a < 0) return;
+        TelaArbitro t(a, this);
+        t.exec();
+    });
     direita->addWidget(proximo);
     escalar_ = new QPushButton("Escalar Time", this);
     QFont fe = escalar_->font();
@@ -400,6 +431,7 @@ void TelaClube::mostrajogador() {
 }
 
 void TelaClube::mostraproximo() {
+    mostraarbitro();
     const ProximoJogo p = proximojogo(jogo_, clube_);
     botaoconfrontos_->setEnabled(p.adversario >= 0);
     if (p.adversario < 0) {
@@ -425,6 +457,14 @@ void TelaClube::mostraproximo() {
                          linha(nossos, c.vitorias[0], c.vitorias[1], c.gols[0], c.gols[1]) + "<br>" +
                          linha(deles, c.vitorias[1], c.vitorias[0], c.gols[1], c.gols[0]) + "<br>" + q(c.ultimojogo) +
                          "</shad>");
+}
+
+void TelaClube::mostraarbitro() {
+    const int a = proximojogo(jogo_, clube_).adversario >= 0 ? arbitrodavez(jogo_, jogo_.ciclo.vezatual, clube_) : -1;
+    arbitro_->setVisible(a >= 0);
+    if (a < 0) return;
+    const std::string_view n = arbitro(a).nome;
+    arbitro_->setToolTip("Árbitro: " + QString::fromUtf8(n.data(), static_cast<int>(n.size())));
 }
 
 void TelaClube::mostraconfrontos(bool mostrar) { painel_->setCurrentIndex(mostrar ? 1 : 0); }

@@ -10,6 +10,7 @@ class QProgressBar;
 class QPushButton;
 class QTableWidget;
 class QToolBar;
+class QToolButton;
 class QStackedWidget;
 
 namespace quintaro {
@@ -45,6 +46,8 @@ public:
     QPushButton* botaonumero() const { return numero_; }
     QPushButton* botaoconfrontos() const { return botaoconfrontos_; }
     QString textoconfrontos() const;
+    // The referee picture of the next match: hint "Árbitro: " + name; opens the referee window.
+    QToolButton* botaoarbitro() const { return arbitro_; }
 
 signals:
     void escalarTime();
@@ -81,6 +84,8 @@ private:
     QLabel* escudoadv_;
     RotuloHtml *advnome_, *competicao_, *local_, *confrontos_;
     QPushButton *escalar_, *vender_, *contrato_, *aposentar_, *numero_, *botaoconfrontos_;
+    QToolButton* arbitro_ = nullptr;
+    void mostraarbitro();
 };
 
 } // namespace quintaro

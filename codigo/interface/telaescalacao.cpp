@@ -52,15 +52,6 @@ std::string nomecurto(const std::string& nome, const QFontMetrics& fm) {
 
 } // namespace
 
-std::string_view rotulocodigo(int codigo) {
-    if (codigo == 1) return "G";
-    if (codigo == 2 || codigo == 9) return "L";
-    if (codigo >= 3 && codigo <= 8) return "Z";
-    if (codigo >= 10 && codigo <= 17) return "M";
-    if (codigo >= 18 && codigo <= 25) return "A";
-    return "";
-}
-
 // ---------------------------------------------------------------- pitch
 
 CampoEscalacao::CampoEscalacao(TelaEscalar* tela) : QWidget(tela), tela_(tela) {

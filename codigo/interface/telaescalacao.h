@@ -17,9 +17,6 @@ namespace quintaro {
 
 class CampoEscalacao;
 
-// Label of a pitch code under a shirt and in player lists: "G", "L", "Z", "M", "A".
-std::string_view rotulocodigo(int codigo);
-
 class TelaEscalar : public TelaBase {
     Q_OBJECT
 public:

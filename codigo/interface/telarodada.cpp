@@ -13,6 +13,7 @@
 #include "interface/estilo.h"
 #include "interface/recursos.h"
 #include "interface/rotulohtml.h"
+#include "interface/telasqt.h"
 
 namespace quintaro {
 
@@ -106,6 +107,9 @@ TelaRodada::TelaRodada(Jogo& jogo, QWidget* pai) : TelaBase(pai), jogo_(jogo) {
     auto* dica = rotulo("F1 a F6: velocidade do jogo", this);
     dica->setStyleSheet("color:#bbbbbb");
     v->addWidget(dica);
+
+    // Substitutions made on the tactics screen appear here at once.
+    if (auto* qt = dynamic_cast<TelasQt*>(jogo_.telas)) qt->definerodada(this);
 
     // The day's round opens with the screen, so its lines are there before the first tick.
     if (jogo_.ciclo.etapa == Etapa::rodada && !jogo_.rodada.aberta) abrerodada(jogo_);
@@ -275,16 +279,8 @@ void TelaRodada::aplica(const Tique& t) {
     }
     for (const EventoExibido& e : t.eventos) {
         const ExibicaoEvento x = exibeevento(jogo_, e.evento);
+        mostraevento(e.evento);
         if (x.partida < 0 || static_cast<size_t>(x.partida) >= linhas_.size()) continue;
-        Linha& l = linhas_[static_cast<size_t>(x.partida)];
-        l.evento->setText(q(x.linha));
-        const QString icone = q(x.icone);
-        if (icone != l.nomeicone) {
-            l.nomeicone = icone;
-            const QPixmap p = icone.isEmpty() ? QPixmap() : Recursos::instancia().icone(icone);
-            l.icone->setPixmap(p.isNull() ? p : p.scaled(18, 18, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-        }
-        atualizaplacar(x.partida);
         if (!x.som.empty() && !r.automatico) Recursos::instancia().tocasom(q(x.som));
         if (x.expulsaohumana) Recursos::instancia().tocasom("expulsao");
     }
@@ -296,6 +292,34 @@ void TelaRodada::aplica(const Tique& t) {
     for (const std::string& s : t.sons) Recursos::instancia().tocasom(q(s));
 }
 
+void TelaRodada::mostraevento(int evento) {
+    const ExibicaoEvento x = exibeevento(jogo_, evento);
+    if (x.partida < 0 || static_cast<size_t>(x.partida) >= linhas_.size()) return;
+    Linha& l = linhas_[static_cast<size_t>(x.partida)];
+    l.evento->setText(q(x.linha));
+    const QString icone = q(x.icone);
+    if (icone != l.nomeicone) {
+        l.nomeicone = icone;
+        const QPixmap p = icone.isEmpty() ? QPixmap() : Recursos::instancia().icone(icone);
+        l.icone->setPixmap(p.isNull() ? p : p.scaled(18, 18, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
+    atualizaplacar(x.partida);
+}
+
+void TelaRodada::abretaticas() {
+    const Rodada& r = jogo_.rodada;
+    if (jogo_.ciclo.etapa != Etapa::rodada || r.humanas.empty() || !jogo_.telas) return;
+    const int m = r.humanas.front();
+    if (m < 0 || static_cast<size_t>(m) >= r.jogosdarodada.size()) return;
+    const quintaro::jogo_& p = r.jogosdarodada[static_cast<size_t>(m)];
+    const int casa = p.time[1];
+    const bool casahumana = casa >= 0 && static_cast<size_t>(casa) < jogo_.times.size() && jogo_.times[static_cast<size_t>(casa)].humano;
+    const bool ativo = ativo_;
+    pararelogio();
+    jogo_.telas->taticas(jogo_, m, casahumana ? 1 : 2);
+    if (ativo) iniciarelogio();
+}
+
 void TelaRodada::keyPressEvent(QKeyEvent* e) {
     const int k = e->key();
     if (k >= Qt::Key_F1 && k <= Qt::Key_F6) {
@@ -304,8 +328,11 @@ void TelaRodada::keyPressEvent(QKeyEvent* e) {
         if (ativo_ && relogio_->isActive()) relogio_->start(intervalo());
         return;
     }
-    // Enter and Space will open the tactics screen; Escape and the rest do nothing here.
-    if (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space || k == Qt::Key_Escape) return;
+    if (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space) {
+        abretaticas();
+        return;
+    }
+    if (k == Qt::Key_Escape) return;
     TelaBase::keyPressEvent(e);
 }
 

@@ -48,6 +48,10 @@ public:
     std::vector<RotuloHtml*> links() const { return links_; }
     int divisaovisivel() const { return divisao_; }
     void mostradivisao(int divisao);
+    // Shows event e of the round on its match's line (as a tick does).
+    void mostraevento(int evento);
+    // Enter or Space: the tactics screen of the first human match, the clock stopped meanwhile.
+    void abretaticas();
 
 signals:
     // The day has been played: the cycle rests on the post-round screen.

@@ -9,6 +9,10 @@
 #include "interface/telapenalti.h"
 #include "partida/penaltis.h"
 #include "interface/telacampeoesestaduais.h"
+#include "interface/recursos.h"
+#include "interface/telarodada.h"
+#include "interface/telasubstituto.h"
+#include "interface/telatatica.h"
 
 namespace quintaro {
 
@@ -100,6 +104,26 @@ void TelasQt::disputapenaltis(Jogo& jogo, const Disputa& disputa) {
 void TelasQt::campeoesestaduais(Jogo& jogo) {
     TelaCampeoesEstaduais tela(jogo, pai_);
     tela.exec();
+}
+
+// ---------------------------------------------------------------- human match view
+
+void TelasQt::definerodada(TelaRodada* rodada) { rodada_ = rodada; }
+
+void TelasQt::taticas(Jogo& jogo, int partida, int lado) {
+    QWidget* pai = rodada_ ? static_cast<QWidget*>(rodada_.data()) : pai_;
+    TelaTatica t(jogo, partida, lado, pai);
+    // The round's clock is stopped by whoever opens the screen (a tick, or Enter on the round
+    // screen); the round screen shows each substitution at once.
+    if (rodada_) QObject::connect(&t, &TelaTatica::substituicao, rodada_.data(), &TelaRodada::mostraevento);
+    t.exec();
+}
+
+std::optional<int> TelasQt::escolhesubstituto(Jogo& jogo, int jogador, int clube) {
+    Recursos::instancia().tocasom("contusao");
+    TelaSubstituto t(jogo, jogador, clube, rodada_ ? static_cast<QWidget*>(rodada_.data()) : pai_);
+    t.exec();
+    return t.escolhido();
 }
 
 } // namespace quintaro

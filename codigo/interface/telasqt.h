@@ -12,6 +12,7 @@ namespace quintaro {
 
 class TelaBase;
 class TelaBatedores;
+class TelaRodada;
 
 class TelasQt : public Telas {
 public:
@@ -35,10 +36,17 @@ public:
     // Called with each penalty or shoot-out screen as it opens (tests and captures watch them).
     void defineaoabrirpenaltis(std::function<void(TelaBase*)> f) { aoabrirpenaltis_ = std::move(f); }
 
+    // The human match view: the in-match tactics screen and the injury substitution picker.
+    void taticas(Jogo& jogo, int partida, int lado) override;
+    std::optional<int> escolhesubstituto(Jogo& jogo, int jogador, int clube) override;
+    // The round screen on show, where substitutions made on the tactics screen appear at once.
+    void definerodada(TelaRodada* rodada);
+
 private:
     QWidget* pai_;
     std::function<void(TelaBase*)> aoabrirpenaltis_;
     QPointer<TelaBatedores> batedores_;
+    QPointer<TelaRodada> rodada_;
 };
 
 // Yes/no question with the game's "Sim" and "Não" buttons.

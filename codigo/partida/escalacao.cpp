@@ -365,4 +365,24 @@ bool carregaescalacaosalva(const Jogo& jogo, int clube, TelaEscalacao& tela) {
     return false;
 }
 
+std::string_view rotulocodigo(int codigo) {
+    if (codigo == 1) return "G";
+    if (codigo == 2 || codigo == 9) return "L";
+    if (codigo >= 3 && codigo <= 8) return "Z";
+    if (codigo >= 10 && codigo <= 17) return "M";
+    if (codigo >= 18 && codigo <= 25) return "A";
+    return "";
+}
+
+std::string textoformacao(const int32_t* codigos, int n) {
+    int linhas[3] = {0, 0, 0};
+    for (int i = 0; i < n; ++i) {
+        const int c = codigos[i];
+        if (c >= 1 && c <= 9) ++linhas[0];
+        else if (c >= 10 && c <= 17) ++linhas[1];
+        else if (c >= 18 && c <= 25) ++linhas[2];
+    }
+    return std::to_string(linhas[0]) + "-" + std::to_string(linhas[1]) + "-" + std::to_string(linhas[2]);
+}
+
 } // namespace quintaro

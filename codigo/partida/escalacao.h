@@ -1,6 +1,7 @@
 #pragma once
 // Line-ups and tactics: formations, the automatic selection, confirming a
 // line-up, the computer clubs' line-ups and tactics, saved line-ups.
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -39,6 +40,11 @@ enum class Selecao { humana, computador };
 int escolheporposicao(int codigo, std::vector<Candidato>& candidatos, Selecao selecao);
 // Bench pick: the best free candidate of a group, any side, any role.
 int escolhereserva(int grupo, std::vector<Candidato>& candidatos);
+
+// Pitch code label under a shirt and in player lists: "G", "L", "Z", "M", "A" ("" for none).
+std::string_view rotulocodigo(int codigo);
+// Defenders-midfielders-forwards of `n` pitch codes: "4-4-2".
+std::string textoformacao(const int32_t* codigos, int n);
 
 // Why a player cannot be picked, first reason wins.
 enum class Situacao { disponivel, contratoexpirado, contundido, suspenso, soproximojogo };

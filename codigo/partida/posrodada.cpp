@@ -291,26 +291,6 @@ std::string textonota(float nota) {
     return std::to_string(meios / 2) + (meios % 2 ? ",5" : "");
 }
 
-std::string rotulocodigo(int codigo) {
-    if (codigo == 1) return "G";
-    if (codigo == 2 || codigo == 9) return "L";
-    if (codigo >= 3 && codigo <= 8) return "Z";
-    if (codigo >= 10 && codigo <= 17) return "M";
-    if (codigo >= 18 && codigo <= 25) return "A";
-    return {};
-}
-
-std::string textoformacao(const int* codigos, int n) {
-    int linhas[3] = {0, 0, 0};
-    for (int i = 0; i < n; ++i) {
-        const int c = codigos[i];
-        if (c >= 1 && c <= 9) ++linhas[0];
-        else if (c >= 10 && c <= 17) ++linhas[1];
-        else if (c >= 18 && c <= 25) ++linhas[2];
-    }
-    return std::to_string(linhas[0]) + "-" + std::to_string(linhas[1]) + "-" + std::to_string(linhas[2]);
-}
-
 std::vector<LinhaJogador> jogadoressumula(const Jogo& jogo, int indice, int lado) {
     std::vector<LinhaJogador> linhas;
     if (indice < 0 || static_cast<size_t>(indice) >= jogo.sumulas.size() || (lado != 1 && lado != 2)) return linhas;
@@ -340,7 +320,7 @@ std::vector<LinhaJogador> jogadoressumula(const Jogo& jogo, int indice, int lado
             cadeia.insert(cadeia.begin(), *t);
             atual = (*t)->jogador;
         }
-        const std::string rotulo = rotulocodigo(f->posicao);
+        const std::string rotulo(rotulocodigo(f->posicao));
         const size_t n = cadeia.size();
         for (size_t i = 0; i <= n; ++i) {
             LinhaJogador l;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "dados/jogo.h"
+#include "partida/escalacao.h"
 
 namespace quintaro {
 
@@ -58,10 +59,6 @@ std::vector<LinhaEvento> eventosrelatorio(const Jogo& jogo, int sumula);
 
 // A rating as shown: "6,5", "7"; "s/n" for a player not rated (0).
 std::string textonota(float nota);
-// Pitch label of a code: "G", "L", "Z", "M", "A"; empty outside 1..25.
-std::string rotulocodigo(int codigo);
-// Defenders-midfielders-forwards of the field slots' codes: "4-4-2".
-std::string textoformacao(const int* codigos, int n);
 
 // One line of a side's players on the sheet: a player at the final whistle, or one
 // of the substitutes who came on in his place, in turn.
