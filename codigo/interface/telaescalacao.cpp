@@ -119,8 +119,16 @@ void CampoEscalacao::paintEvent(QPaintEvent*) {
         p.drawPath(forma);
         const QString rot = tela_->rotulocamisa(slot);
         const bool improvisado = !tela_->dicaimproviso(slot).isEmpty();
-        p.setPen(Qt::black);
-        p.drawText(QRect(r.left() - 14, r.bottom() - 15, r.width() + 28, 9), Qt::AlignCenter, rot.section('\n', 0, 0));
+        // Bench shirts stand 55 pixels apart: their names must not run into each other.
+        const int folga = slot > NUM_TITULARES ? 2 : 14;
+        const QRect faixa(r.left() - folga, r.bottom() - 16, r.width() + 2 * folga, 11);
+        const QString nome = p.fontMetrics().elidedText(rot.section('\n', 0, 0), Qt::ElideRight, faixa.width());
+        if (!nome.isEmpty()) {
+            const int w = p.fontMetrics().horizontalAdvance(nome) + 4;
+            p.fillRect(QRect(faixa.center().x() - w / 2, faixa.top(), w, faixa.height()), QColor(0, 0, 0, 120));
+        }
+        p.setPen(Qt::white);
+        p.drawText(faixa, Qt::AlignCenter, nome);
         p.setPen(improvisado ? corpornome("#DFDF00") : Qt::white);
         p.drawText(QRect(r.left() - 14, r.bottom() - 6, r.width() + 28, 10), Qt::AlignCenter, rot.section('\n', 1, 1));
     };

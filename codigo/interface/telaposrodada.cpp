@@ -263,6 +263,7 @@ TelaPosRodada::TelaPosRodada(Jogo& jogo, const QString& legenda, QWidget* pai)
     botoes->addWidget(classificacao_);
     // The archived report of the selected match (also a double click on its row).
     relatorio_ = new QPushButton("Relatório da partida", this);
+    relatorio_->setMinimumSize(170, 34);
     connect(relatorio_, &QPushButton::clicked, this, [this] { abrerelatorio(); });
     connect(grade_, &QTableWidget::cellDoubleClicked, this, [this](int linha) {
         if (sumuladalinha(linha) >= 0) abrerelatorio();
