@@ -257,10 +257,13 @@ int capturatelas(const QString& pastajogo, const QString& destino) {
         estaduais.hide();
         // The rest of the season with no screen, then its end.
         if (QWidget* w = sessao.telaatual()) w->hide();
-        for (int passos = 0; passos < 20000 && jogo->ciclo.etapa != Etapa::fimtemporada; ++passos) avancasemtela(*jogo);
+        // The cup's bracket once its final is played (the season end redraws it).
+        for (int passos = 0; passos < 20000 && jogo->estado.fasecopa <= 5 && jogo->ciclo.etapa != Etapa::fimtemporada; ++passos)
+            avancasemtela(*jogo);
         chave = abrechave(*jogo, 2, 0, nullptr);
         salva(chave, "16-tabela-copa-final");
         chave->fechar();
+        for (int passos = 0; passos < 20000 && jogo->ciclo.etapa != Etapa::fimtemporada; ++passos) avancasemtela(*jogo);
         if (jogo->ciclo.etapa == Etapa::fimtemporada) {
             TelaFimTemporada fim(*jogo);
             fim.show();

@@ -179,7 +179,8 @@ QTableWidget* TelaClassificacao::novatabela(const QString& titulo, const std::ve
     t->setColumnWidth(ESCUDO, 26);
     t->setColumnWidth(TIME, 180);
     for (int c = PG; c <= SG; ++c) t->setColumnWidth(c, 34);
-    t->horizontalHeader()->setStretchLastSection(true);
+    t->setFixedWidth(34 + 26 + 180 + 8 * 34 + 4);
+    t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     t->setRowCount(static_cast<int>(linhas.size()));
     for (int i = 0; i < static_cast<int>(linhas.size()); ++i) {
         const timesort_& l = linhas[static_cast<size_t>(i)];
