@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Pictures of the game's screens: builds the game (optimised), walks a seeded new
-# game through start, championship, club chooser, club, line-up, round and
-# post-round screens, and saves a PNG of each into the folder given (default: capturas/).
+# game through start, championship, club chooser, club, line-up, round (with the
+# penalty, takers and shoot-out screens) and post-round screens, and saves a PNG
+# of each into the folder given (default: capturas/).
 #   ferramentas/capturas.sh [PASTA]
 set -euo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
