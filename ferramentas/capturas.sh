@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Pictures of the game's screens: builds the game (optimised), walks a seeded new
-# game through every screen it can reach (start, new game, club, line-up, round,
-# penalties, post-round, report, standings, brackets, season end), and saves a
-# PNG of each into the folder given (default: capturas/).
+# game through every screen it can reach (start, new game, club, referee, line-up,
+# round, tactics, penalties, post-round, report, standings, brackets, season end),
+# and saves a PNG of each into the folder given (default: capturas/).
 #   ferramentas/capturas.sh [PASTA]
 set -euo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"

@@ -62,6 +62,7 @@ QTableWidget* tabela(const QStringList& colunas, QWidget* pai) {
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->verticalHeader()->setDefaultSectionSize(20);
     t->horizontalHeader()->setStretchLastSection(true);
+    t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return t;
 }
 
