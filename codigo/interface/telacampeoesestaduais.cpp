@@ -12,12 +12,9 @@
 #include "competicoes/quadros.h"
 #include "interface/estilo.h"
 #include "interface/quadrosqt.h"
+#include "interface/textoqt.h"
 
 namespace quintaro {
-
-namespace {
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-} // namespace
 
 TelaCampeoesEstaduais::TelaCampeoesEstaduais(Jogo& jogo, QWidget* pai) : TelaBase(pai) {
     setWindowTitle("Campeões Estaduais");

@@ -8,11 +8,11 @@
 #include <QVBoxLayout>
 
 #include "dados/jogosalvo.h"
+#include "interface/textoqt.h"
 
 namespace quintaro {
 
 namespace {
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 QLabel* valor(QWidget* pai) {
     auto* l = new QLabel(pai);

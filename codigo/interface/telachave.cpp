@@ -7,11 +7,11 @@
 #include "interface/estilo.h"
 #include "interface/quadrosqt.h"
 #include "interface/rotulohtml.h"
+#include "interface/textoqt.h"
 
 namespace quintaro {
 
 namespace {
-QString q(const std::string& s) { return QString::fromStdString(s); }
 constexpr int LARGURA = 1300, ALTURA = 700;
 constexpr int CAIXAL = 128, CAIXAA = 52, TOPO = 60, AREA = 560;
 } // namespace

@@ -14,12 +14,11 @@
 #include "interface/estilo.h"
 #include "interface/quadrosqt.h"
 #include "interface/telacampeonato.h"
+#include "interface/textoqt.h"
 
 namespace quintaro {
 
 namespace {
-QString q(const std::string& s) { return QString::fromStdString(s); }
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // Cup code and continent (as the fixtures carry it) of a continental view.
 void copadavisao(TelaClassificacao::Visao v, int& codigo, int& continente) {

@@ -31,6 +31,7 @@
 #include "interface/recursos.h"
 #include "interface/rotulohtml.h"
 #include "interface/telaarbitro.h"
+#include "interface/textoqt.h"
 #include "partida/arbitros.h"
 #include "utils/data.h"
 #include "utils/numeros.h"
@@ -38,7 +39,6 @@
 namespace quintaro {
 
 namespace {
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 // The second colour of the club's gradient: lighter for dark colours, darker for light ones.
 QColor corsecundaria(const QColor& c) {

@@ -17,12 +17,11 @@
 #include "interface/rotulohtml.h"
 #include "interface/telaescalacao.h"
 #include "interface/telapenalti.h"
+#include "interface/textoqt.h"
 
 namespace quintaro {
 
 namespace {
-QString q(const std::string& s) { return QString::fromStdString(s); }
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
 QString nomede(const Jogo& jogo, int clube) {
     return clube >= 0 && static_cast<size_t>(clube) < jogo.times.size() ? q(jogo.times[static_cast<size_t>(clube)].nome.utf8())

@@ -19,14 +19,13 @@
 #include "dados/configuracao.h"
 #include "dados/elenco.h"
 #include "dados/vocabulario.h"
+#include "interface/textoqt.h"
 #include "partida/motor.h"
 #include "interface/rotulohtml.h"
 
 namespace quintaro {
 
 namespace {
-QString q(const std::string& s) { return QString::fromStdString(s); }
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 constexpr const char* MIME = "application/x-quintaro-jogador";
 
 // Centre of each pitch code's box: attack upwards, the right lane on the right.

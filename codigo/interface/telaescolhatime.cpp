@@ -13,11 +13,11 @@
 #include "dados/telas.h"
 #include "dados/vocabulario.h"
 #include "interface/estilo.h"
+#include "interface/textoqt.h"
 
 namespace quintaro {
 
 namespace {
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 // The small crest is shown only when the picture is exactly 18 x 18 pixels.
 QIcon miniatura(const Jogo& jogo, int clube) {

@@ -15,12 +15,11 @@
 #include "interface/estilo.h"
 #include "interface/quadrosqt.h"
 #include "interface/telacampeonato.h"
+#include "interface/textoqt.h"
 
 namespace quintaro {
 
 namespace {
-QString q(const std::string& s) { return QString::fromStdString(s); }
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // One row: competition, champion and runner-up with their prize labels, top scorer.
 void linha(QTableWidget* g, const Jogo& jogo, const QString& nome, const CampeoesCompeticao& c, const QString& premio1,

@@ -16,13 +16,12 @@
 #include "interface/recursos.h"
 #include "interface/rotulohtml.h"
 #include "interface/telaescalacao.h"
+#include "interface/textoqt.h"
 #include "partida/penaltis.h"
 
 namespace quintaro {
 
 namespace {
-QString q(const std::string& s) { return QString::fromStdString(s); }
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
 int ritmo = 100;
 

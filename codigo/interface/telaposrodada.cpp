@@ -18,12 +18,12 @@
 #include "interface/rotulohtml.h"
 #include "interface/telarelatorio.h"
 #include "interface/telaclassificacao.h"
+#include "interface/textoqt.h"
 #include "partida/posrodada.h"
 
 namespace quintaro {
 
 namespace {
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 QPixmap escudoclube(const Jogo& jogo, int clube, int lado) {
     if (clube < 0 || static_cast<size_t>(clube) >= jogo.times.size()) return {};

@@ -13,12 +13,12 @@
 
 #include "dados/arquivosclube.h"
 #include "interface/rotulohtml.h"
+#include "interface/textoqt.h"
 #include "partida/posrodada.h"
 
 namespace quintaro {
 
 namespace {
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 QString nomedoclube(const Jogo& jogo, int c) {
     if (c < 0 || static_cast<size_t>(c) >= jogo.times.size()) return {};

@@ -14,11 +14,11 @@
 #include "interface/recursos.h"
 #include "interface/rotulohtml.h"
 #include "interface/telasqt.h"
+#include "interface/textoqt.h"
 
 namespace quintaro {
 
 namespace {
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 constexpr int LINHAS_POR_COLUNA = 20;
 constexpr int VELOCIDADES_TECLA[6] = {3000, 2000, 600, 300, 100, 50};

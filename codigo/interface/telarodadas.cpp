@@ -15,12 +15,13 @@
 #include "interface/quadrosqt.h"
 #include "interface/telacampeonato.h"
 #include "interface/telachave.h"
+#include "interface/telarelatorio.h"
+#include "interface/textoqt.h"
+#include "partida/posrodada.h"
 
 namespace quintaro {
 
 namespace {
-QString q(const std::string& s) { return QString::fromStdString(s); }
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 int clubereferencia(const Jogo& jogo) {
     if (jogo.clubereal(jogo.estado.timeatual)) return jogo.estado.timeatual;
@@ -98,6 +99,17 @@ TelaRodadas::TelaRodadas(Jogo& jogo, QWidget* pai) : TelaBase(pai), jogo_(jogo) 
     const int larguras[NUM_COLUNAS] = {28, 250, 70, 250, 28, 90, 110};
     for (int c = 0; c < NUM_COLUNAS; ++c) grade_->setColumnWidth(c, larguras[c]);
     grade_->horizontalHeader()->setStretchLastSection(true);
+    // A played match opens its report.
+    connect(grade_, &QTableWidget::cellDoubleClicked, this, [this](int linha) {
+        const int partida = partidadalinha(linha);
+        if (partida < 0) return;
+        const int s = sumuladapartida(jogo_, jogo_.partidas[static_cast<size_t>(partida)]);
+        if (s < 0) return;
+        auto* r = new TelaRelatorio(jogo_, s, 1, this);
+        r->setAttribute(Qt::WA_DeleteOnClose);
+        relatorio_ = r;
+        r->open();
+    });
     geral->addWidget(grade_, 1);
 
     auto* baixo = new QHBoxLayout;

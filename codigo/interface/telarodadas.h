@@ -1,10 +1,12 @@
 #pragma once
 // The round browser: the fixtures of one round of a league division, a state group
 // or a continental group, round by round, with the results once played.
+#include <QPointer>
 #include <vector>
 
 #include "competicoes/quadros.h"
 #include "interface/telabase.h"
+#include "interface/telarelatorio.h"
 
 class QComboBox;
 class QLabel;
@@ -33,6 +35,8 @@ public:
     QString textorodadaatual() const;
     // Fixture index of a grid row.
     int partidadalinha(int linha) const;
+    // The report opened by double-clicking a played match, while it is open.
+    TelaRelatorio* relatorioaberto() const { return relatorio_.data(); }
 
 private:
     void preenchelocais();
@@ -51,6 +55,7 @@ private:
     QLabel* rodada_;
     QTableWidget* grade_;
     std::vector<int> partidas_;
+    QPointer<TelaRelatorio> relatorio_;
 };
 
 TelaRodadas* abrerodadas(Jogo& jogo, QWidget* pai);

@@ -7,6 +7,7 @@
 #include "interface/dialogonome.h"
 #include "interface/teladisputa.h"
 #include "interface/telapenalti.h"
+#include "interface/textoqt.h"
 #include "partida/penaltis.h"
 #include "interface/telacampeoesestaduais.h"
 #include "interface/recursos.h"
@@ -15,10 +16,6 @@
 #include "interface/telatatica.h"
 
 namespace quintaro {
-
-namespace {
-QString q(const std::string& s) { return QString::fromStdString(s); }
-} // namespace
 
 bool perguntasimnao(QWidget* pai, const QString& titulo, const QString& pergunta) {
     QMessageBox caixa(QMessageBox::Question, titulo, pergunta, QMessageBox::NoButton, pai);

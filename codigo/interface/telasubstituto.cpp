@@ -8,15 +8,11 @@
 
 #include "dados/jogo.h"
 #include "dados/vocabulario.h"
+#include "interface/textoqt.h"
 #include "partida/controle.h"
 #include "interface/rotulohtml.h"
 
 namespace quintaro {
-
-namespace {
-QString q(const std::string& s) { return QString::fromStdString(s); }
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
-} // namespace
 
 TelaSubstituto::TelaSubstituto(Jogo& jogo, int jogador, int clube, QWidget* pai) : TelaBase(pai) {
     setWindowTitle("Substituição");

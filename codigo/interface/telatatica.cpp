@@ -20,6 +20,7 @@
 
 #include "dados/arquivosclube.h"
 #include "dados/jogo.h"
+#include "interface/textoqt.h"
 #include "partida/controle.h"
 #include "partida/motor.h"
 #include "partida/posrodada.h"
@@ -30,7 +31,6 @@
 namespace quintaro {
 
 namespace {
-QString q(const std::string& s) { return QString::fromStdString(s); }
 constexpr const char* MIME = "application/x-quintaro-camisa";
 
 const char* const ESTILOS[3] = {"Jogo equilibrado", "Ataque total", "Contra-ataque (retranca)"};

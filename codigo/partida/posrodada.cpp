@@ -284,6 +284,19 @@ std::vector<LinhaEvento> eventosrelatorio(const Jogo& jogo, int indice) {
     return linhas;
 }
 
+int sumuladapartida(const Jogo& jogo, const partida_& p) {
+    if (!p.jogado) return -1;
+    // The newest first: the sheets of this season sit at the end.
+    for (size_t i = jogo.sumulas.size(); i-- > 0;) {
+        const auto& v = jogo.sumulas[i].v;
+        if (v[sumula::MANDANTE] != p.mandante || v[sumula::VISITANTE] != p.visitante) continue;
+        double dia;
+        std::memcpy(&dia, &v[sumula::DATA], sizeof dia);
+        if (dia == p.data) return static_cast<int>(i);
+    }
+    return -1;
+}
+
 std::string textonota(float nota) {
     if (nota <= 0.0f) return "s/n";
     // Ratings move in halves.

@@ -57,6 +57,9 @@ DetalheSumula detalhesumula(const Jogo& jogo, int sumula);
 // The match report's event list: at most 14 lines, then "..." when there are more.
 std::vector<LinhaEvento> eventosrelatorio(const Jogo& jogo, int sumula);
 
+// The archived sheet of a played fixture (a club plays once a day), or -1.
+int sumuladapartida(const Jogo& jogo, const partida_& p);
+
 // A rating as shown: "6,5", "7"; "s/n" for a player not rated (0).
 std::string textonota(float nota);
 

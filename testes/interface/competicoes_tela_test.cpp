@@ -348,4 +348,15 @@ TEST(TelasCompeticoes, AbertasDoClubeEDoPosRodada) {
         EXPECT_EQ(navegador.grade()->item(l, TelaRodadas::PLACAR)->text(),
                   QString::number(p.golsmandante) + " x " + QString::number(p.golsvisitante));
     }
+    // Double-clicking a played match opens its report; a match still to play opens nothing.
+    emit navegador.grade()->cellDoubleClicked(0, TelaRodadas::MANDANTE);
+    TelaRelatorio* rel = navegador.relatorioaberto();
+    ASSERT_NE(rel, nullptr);
+    const partida_& primeira = jogo.partidas[static_cast<size_t>(navegador.partidadalinha(0))];
+    EXPECT_EQ(rel->textoplacar(), QString::number(primeira.golsmandante) + " x " + QString::number(primeira.golsvisitante));
+    rel->close();
+    QApplication::processEvents();
+    QTest::mouseClick(navegador.proxima(), Qt::LeftButton);
+    emit navegador.grade()->cellDoubleClicked(0, TelaRodadas::MANDANTE);
+    EXPECT_EQ(navegador.relatorioaberto(), nullptr);
 }
