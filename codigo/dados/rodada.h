@@ -130,6 +130,15 @@ struct GanchosRodada {
     void (*energia)(Jogo& jogo, int m) = nullptr;
 };
 
+// The players of every club in table order, taken when the day's line-ups are made:
+// no player changes club while the round runs, so the line-ups and the energy after
+// each match need not walk the whole players table. Empty outside a round.
+struct ElencosRodada {
+    std::vector<int32_t> inicio;     // club c: entries inicio[c] .. inicio[c + 1] - 1 of `jogadores`
+    std::vector<int32_t> jogadores;  // player indices, grouped by club
+    size_t tabela = 0;               // size of the players table it was taken from
+};
+
 // The round being played.
 struct Rodada {
     std::vector<escalacao_> escalacoes;
@@ -152,6 +161,7 @@ struct Rodada {
     std::vector<int32_t> humanas;       // matches with a human club, in set-up order
     Disputa disputa;                    // last shoot-out
     int32_t disputas = 0;               // shoot-outs held in the competition being played
+    ElencosRodada elencos;
 };
 
 // The resting points of the match-day cycle: what the screens show next.

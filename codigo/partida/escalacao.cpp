@@ -277,15 +277,21 @@ void escalacaocomputador(Jogo& jogo, int clube) {
     const int codigo = codigododia(jogo);
 
     std::vector<Candidato> cs;
-    std::vector<int> pontos;
-    for (size_t i = 1; i < jogo.jogadores.size(); ++i) {
+    auto considera = [&](size_t i) {
         jogador_& j = jogo.jogadores[i];
-        if (j.time != clube) continue;
-        if (j.cartoes[codigo] >= 3 || j.suspensao[codigo] != 0 || j.lesaoate > jogo.dataatual) continue;
+        if (j.time != clube) return;
+        if (j.cartoes[codigo] >= 3 || j.suspensao[codigo] != 0 || j.lesaoate > jogo.dataatual) return;
         j.estilo = derivaestilo(j);
         j.escalado = 0;
         if (j.energia < 20) j.energia = 30 + jogo.aleatorio(10);
         cs.push_back({static_cast<int>(i), j.posicao, j.lado, j.estilo});
+    };
+    std::span<const int32_t> elenco;
+    if (elencodarodada(jogo, clube, elenco)) {
+        cs.reserve(elenco.size());
+        for (const int32_t i : elenco) considera(static_cast<size_t>(i));
+    } else {
+        for (size_t i = 1; i < jogo.jogadores.size(); ++i) considera(i);
     }
     auto pontuacao = [&](const Candidato& c) {
         const jogador_& j = jogo.jogadores[static_cast<size_t>(c.jogador)];
