@@ -32,6 +32,12 @@ struct escalacao_ {
     int32_t ataque[NUM_ZONAS + 1];         // zones 1..12, the team's own perspective
     int32_t defesa[NUM_ZONAS + 1];
     int32_t valorgoleiro;
+    // What the derived values were last worked out from, slot by slot: the code and the
+    // player's presence, `escalado`, `posicao`, `forca` and `energia`. A match asks for
+    // them every step and they seldom change, so `calculaforca` skips the sums when
+    // nothing did.
+    int32_t calculada = 0;
+    int32_t entradas[NUM_TITULARES + 1][6];
 };
 
 // A value per side: [1] home, [2] away.
