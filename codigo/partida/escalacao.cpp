@@ -293,17 +293,28 @@ void escalacaocomputador(Jogo& jogo, int clube) {
     } else {
         for (size_t i = 1; i < jogo.jogadores.size(); ++i) considera(i);
     }
-    auto pontuacao = [&](const Candidato& c) {
-        const jogador_& j = jogo.jogadores[static_cast<size_t>(c.jogador)];
-        const int64_t meia = divpar(j.forca, 2);
-        return meia + divpar(meia * j.energia, 100);
+    // Best score first, then more energy, then table order: the keys are worked out once
+    // rather than on every comparison.
+    struct Chave {
+        int64_t pontos;
+        int32_t energia;
+        int32_t ordem;
     };
-    std::stable_sort(cs.begin(), cs.end(), [&](const Candidato& a, const Candidato& b) {
-        const int64_t pa = pontuacao(a), pb = pontuacao(b);
-        if (pa != pb) return pa > pb;
-        return jogo.jogadores[static_cast<size_t>(a.jogador)].energia >
-               jogo.jogadores[static_cast<size_t>(b.jogador)].energia;
+    std::vector<Chave> chaves(cs.size());
+    for (size_t k = 0; k < cs.size(); ++k) {
+        const jogador_& j = jogo.jogadores[static_cast<size_t>(cs[k].jogador)];
+        const int64_t meia = divpar(j.forca, 2);
+        chaves[k] = {meia + divpar(meia * j.energia, 100), j.energia, static_cast<int32_t>(k)};
+    }
+    std::sort(chaves.begin(), chaves.end(), [](const Chave& a, const Chave& b) {
+        if (a.pontos != b.pontos) return a.pontos > b.pontos;
+        if (a.energia != b.energia) return a.energia > b.energia;
+        return a.ordem < b.ordem;
     });
+    std::vector<Candidato> ordenados;
+    ordenados.reserve(cs.size());
+    for (const Chave& c : chaves) ordenados.push_back(cs[static_cast<size_t>(c.ordem)]);
+    cs.swap(ordenados);
 
     const Formacao& f = FORMACOES[sorteiaformacao(jogo)];
     escalacao_& l = jogo.rodada.escalacoes[static_cast<size_t>(e)];
