@@ -15,6 +15,36 @@ bool clubevalido(const Jogo& jogo, int clube) {
 constexpr std::string_view ESPECIALISTAS_FALTA[] = {"Juvenal Cobrador"};
 } // namespace
 
+void indexaelencos(Jogo& jogo) {
+    ElencosRodada& x = jogo.rodada.elencos;
+    const size_t n = jogo.times.size();
+    x.inicio.assign(n + 2, 0);
+    // Counting sort: counts shifted by one, prefix sums, then a stable fill.
+    for (size_t i = 1; i < jogo.jogadores.size(); ++i) {
+        const int t = jogo.jogadores[i].time;
+        if (t >= 0 && static_cast<size_t>(t) < n) ++x.inicio[static_cast<size_t>(t) + 2];
+    }
+    for (size_t c = 2; c < n + 2; ++c) x.inicio[c] += x.inicio[c - 1];
+    x.jogadores.resize(static_cast<size_t>(x.inicio[n + 1]));
+    for (size_t i = 1; i < jogo.jogadores.size(); ++i) {
+        const int t = jogo.jogadores[i].time;
+        if (t >= 0 && static_cast<size_t>(t) < n)
+            x.jogadores[static_cast<size_t>(x.inicio[static_cast<size_t>(t) + 1]++)] = static_cast<int32_t>(i);
+    }
+    x.inicio.pop_back();
+    x.tabela = jogo.jogadores.size();
+}
+
+bool elencodarodada(const Jogo& jogo, int clube, std::span<const int32_t>& elenco) {
+    const ElencosRodada& x = jogo.rodada.elencos;
+    if (x.tabela != jogo.jogadores.size() || clube < 0 || static_cast<size_t>(clube) + 1 >= x.inicio.size())
+        return false;
+    const auto de = static_cast<size_t>(x.inicio[static_cast<size_t>(clube)]);
+    const auto ate = static_cast<size_t>(x.inicio[static_cast<size_t>(clube) + 1]);
+    elenco = std::span<const int32_t>(x.jogadores).subspan(de, ate - de);
+    return true;
+}
+
 void recontaelenco(Jogo& jogo, int clube) {
     if (!clubevalido(jogo, clube)) return;
     int porposicao[5] = {};

@@ -1,5 +1,7 @@
 #pragma once
 // Small operations on the records that many rules share.
+#include <span>
+
 #include "dados/jogo.h"
 
 namespace quintaro {
@@ -10,6 +12,12 @@ struct Disponiveis {
     int porposicao[5] = {};
     int volantes = 0;  // midfielders with role 0
 };
+
+// Takes the round's squad index from the players table as it stands.
+void indexaelencos(Jogo& jogo);
+// The club's players from the round's index, in table order; false (and nothing
+// touched) when there is no index, the club is outside it or the table has grown.
+bool elencodarodada(const Jogo& jogo, int clube, std::span<const int32_t>& elenco);
 
 // Recount `elenco` and the per-position counts, then the availability.
 void recontaelenco(Jogo& jogo, int clube);

@@ -32,6 +32,12 @@ struct escalacao_ {
     int32_t ataque[NUM_ZONAS + 1];         // zones 1..12, the team's own perspective
     int32_t defesa[NUM_ZONAS + 1];
     int32_t valorgoleiro;
+    // What the derived values were last worked out from, slot by slot: the code and the
+    // player's presence, `escalado`, `posicao`, `forca` and `energia`. A match asks for
+    // them every step and they seldom change, so `calculaforca` skips the sums when
+    // nothing did.
+    int32_t calculada = 0;
+    int32_t entradas[NUM_TITULARES + 1][6];
 };
 
 // A value per side: [1] home, [2] away.
@@ -130,6 +136,15 @@ struct GanchosRodada {
     void (*energia)(Jogo& jogo, int m) = nullptr;
 };
 
+// The players of every club in table order, taken when the day's line-ups are made:
+// no player changes club while the round runs, so the line-ups and the energy after
+// each match need not walk the whole players table. Empty outside a round.
+struct ElencosRodada {
+    std::vector<int32_t> inicio;     // club c: entries inicio[c] .. inicio[c + 1] - 1 of `jogadores`
+    std::vector<int32_t> jogadores;  // player indices, grouped by club
+    size_t tabela = 0;               // size of the players table it was taken from
+};
+
 // The round being played.
 struct Rodada {
     std::vector<escalacao_> escalacoes;
@@ -152,6 +167,7 @@ struct Rodada {
     std::vector<int32_t> humanas;       // matches with a human club, in set-up order
     Disputa disputa;                    // last shoot-out
     int32_t disputas = 0;               // shoot-outs held in the competition being played
+    ElencosRodada elencos;
 };
 
 // The resting points of the match-day cycle: what the screens show next.

@@ -238,21 +238,10 @@ ProximaTela continuar(Jogo& jogo) {
 
 ProximaTela continuartemporada(Jogo& jogo) {
     if (jogo.ciclo.etapa != Etapa::fimtemporada) return telaatual(jogo);
-    estadojogo_& e = jogo.estado;
-    // (Human coaches of clubs left without a division are dismissed with the coach's career.)
-    definediaatual(jogo, 1);
-    jogo.amistosos.clear();
-    jogo.historicoeventos.clear();
-    // (The pre-season friendlies are offered with the friendlies.)
-    e.competicaoatual = proximodia(jogo);
+    const estadojogo_& e = jogo.estado;
     // (Loans due by the first day come with the transfer market.)
-    bool primeirafase = false;
-    for (size_t p = 0; p < jogo.ligas.size(); ++p) primeirafase = primeirafase || copacomprimeirafase(jogo, static_cast<int>(p));
-    if (e.competicaoatual == COPANACIONAL && !primeirafase) {
+    if (iniciaproximatemporada(jogo)) {
         // No cup has a first phase: the season opens on the first league day of its format.
-        e.fasecopa = 2;
-        e.competicaoatual = LIGA;
-        definediaatual(jogo, 45);
         jogo.ciclo.humanojoga = true;
         return abretelaclube(jogo);
     }

@@ -4,6 +4,7 @@
 
 #include "competicoes/calendario.h"
 #include "competicoes/classificacao.h"
+#include "dados/elenco.h"
 #include "gestao/ciclo.h"
 #include "gestao/condicao.h"
 #include "gestao/financas.h"
@@ -27,9 +28,20 @@ void dinheirodapartida(Jogo& jogo, int m) {
 void energiadapartida(Jogo& jogo, int m) {
     const jogo_& p = jogo.rodada.jogosdarodada.at(static_cast<size_t>(m));
     const int h = p.time[1], v = p.time[2];
-    for (size_t j = 1; j < jogo.jogadores.size(); ++j) {
-        const int t = jogo.jogadores[j].time;
-        if (t == h || t == v) recuperaenergia(jogo, static_cast<int>(j));
+    std::span<const int32_t> a, b;
+    if (h == v || !elencodarodada(jogo, h, a) || !elencodarodada(jogo, v, b)) {
+        for (size_t j = 1; j < jogo.jogadores.size(); ++j) {
+            const int t = jogo.jogadores[j].time;
+            if (t == h || t == v) recuperaenergia(jogo, static_cast<int>(j));
+        }
+        return;
+    }
+    // Both squads merged back into table order: the recovery draws come in that order.
+    size_t i = 0, k = 0;
+    while (i < a.size() || k < b.size()) {
+        const int32_t j = k == b.size() || (i < a.size() && a[i] < b[k]) ? a[i++] : b[k++];
+        const int t = jogo.jogadores[static_cast<size_t>(j)].time;
+        if (t == h || t == v) recuperaenergia(jogo, j);
     }
 }
 
@@ -86,6 +98,7 @@ void instalaganchos(Jogo& jogo) {
 
 void iniciarodada(Jogo& jogo) {
     const int codigo = jogo.estado.competicaoatual;
+    indexaelencos(jogo);
     for (size_t c = 0; c < jogo.times.size(); ++c) {
         const time_& t = jogo.times[c];
         if (t.humano || !participa(jogo, t, static_cast<int>(c), codigo)) continue;
@@ -161,6 +174,7 @@ void fimderodada(Jogo& jogo) {
     }
     jogo.ciclo.codigojogado = codigo;
     jogo.ciclo.etapa = Etapa::posrodada;
+    jogo.rodada.elencos = ElencosRodada{};
 
     // What the post-round screen runs while it is built. (The board's and supporters'
     // confidence after each league match belongs to the coach's career, still to come.)

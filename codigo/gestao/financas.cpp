@@ -382,7 +382,13 @@ void iniciotemporada(Jogo& jogo, int etapa) {
             t.conftorcida = std::max(t.conftorcida, 80);
         }
     } else if (etapa == 3) {
-        for (int c = 0; c < n; ++c) jogo.financas[static_cast<size_t>(c)].folhasemanal = folhasalarial(jogo, c);
+        // Every club's payroll in one walk of the players table.
+        std::vector<int64_t> folhas(static_cast<size_t>(n), 0);
+        for (size_t i = 1; i < jogo.jogadores.size(); ++i) {
+            const int t = jogo.jogadores[i].time;
+            if (t >= 0 && t < n) folhas[static_cast<size_t>(t)] += reais(jogo.jogadores[i].salario);
+        }
+        for (int c = 0; c < n; ++c) jogo.financas[static_cast<size_t>(c)].folhasemanal = limite(folhas[static_cast<size_t>(c)]);
     } else if (etapa == 4) {
         const bool estaduais = jogo.estado.jogaestaduais != 0;
         for (int c = 0; c < jogo.inicioselecoes() && c < n; ++c) {

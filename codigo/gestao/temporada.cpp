@@ -479,7 +479,7 @@ void fimdetemporada(Jogo& jogo) {
     montatemporada(jogo);
 }
 
-void iniciaproximatemporada(Jogo& jogo) {
+bool iniciaproximatemporada(Jogo& jogo) {
     // A human coach whose club starts the season without a division is dismissed here
     // (coach career rules), except a Brazilian club still in a state group when the 4th
     // division comes from the states.
@@ -488,16 +488,17 @@ void iniciaproximatemporada(Jogo& jogo) {
     jogo.historicoeventos.clear();
     // The pre-season friendlies are offered to the human coaches here.
     jogo.estado.competicaoatual = proximodia(jogo);
-    ajustaprimeirodia(jogo);
+    return ajustaprimeirodia(jogo);
 }
 
-void ajustaprimeirodia(Jogo& jogo) {
-    if (jogo.estado.competicaoatual != 2) return;
+bool ajustaprimeirodia(Jogo& jogo) {
+    if (jogo.estado.competicaoatual != 2) return false;
     for (const partida_& p : jogo.partidas)
-        if (p.competicao == 2 && p.rodada == 1) return;
+        if (p.competicao == 2 && p.rodada == 1) return false;
     jogo.estado.fasecopa = 2;
     jogo.estado.competicaoatual = 1;
     definediaatual(jogo, 45);
+    return true;
 }
 
 } // namespace quintaro

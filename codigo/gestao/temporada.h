@@ -30,10 +30,11 @@ void renovaestaduais(Jogo& jogo);
 // before it is shown).
 void fimdetemporada(Jogo& jogo);
 // Leaving the season-end screen: day 1, the past season's friendlies and archived events
-// dropped, then the first match day of the new season.
-void iniciaproximatemporada(Jogo& jogo);
+// dropped, then the first match day of the new season. True when the first day was skipped
+// (see `ajustaprimeirodia`).
+bool iniciaproximatemporada(Jogo& jogo);
 // A first day that is a national-cup day with no first-phase tie anywhere is skipped: the
-// cup starts at phase 2 and the season at the first league day (45).
-void ajustaprimeirodia(Jogo& jogo);
+// cup starts at phase 2 and the season at the first league day (45). True when skipped.
+bool ajustaprimeirodia(Jogo& jogo);
 
 } // namespace quintaro

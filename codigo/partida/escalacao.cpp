@@ -277,27 +277,44 @@ void escalacaocomputador(Jogo& jogo, int clube) {
     const int codigo = codigododia(jogo);
 
     std::vector<Candidato> cs;
-    std::vector<int> pontos;
-    for (size_t i = 1; i < jogo.jogadores.size(); ++i) {
+    auto considera = [&](size_t i) {
         jogador_& j = jogo.jogadores[i];
-        if (j.time != clube) continue;
-        if (j.cartoes[codigo] >= 3 || j.suspensao[codigo] != 0 || j.lesaoate > jogo.dataatual) continue;
+        if (j.time != clube) return;
+        if (j.cartoes[codigo] >= 3 || j.suspensao[codigo] != 0 || j.lesaoate > jogo.dataatual) return;
         j.estilo = derivaestilo(j);
         j.escalado = 0;
         if (j.energia < 20) j.energia = 30 + jogo.aleatorio(10);
         cs.push_back({static_cast<int>(i), j.posicao, j.lado, j.estilo});
-    }
-    auto pontuacao = [&](const Candidato& c) {
-        const jogador_& j = jogo.jogadores[static_cast<size_t>(c.jogador)];
-        const int64_t meia = divpar(j.forca, 2);
-        return meia + divpar(meia * j.energia, 100);
     };
-    std::stable_sort(cs.begin(), cs.end(), [&](const Candidato& a, const Candidato& b) {
-        const int64_t pa = pontuacao(a), pb = pontuacao(b);
-        if (pa != pb) return pa > pb;
-        return jogo.jogadores[static_cast<size_t>(a.jogador)].energia >
-               jogo.jogadores[static_cast<size_t>(b.jogador)].energia;
+    std::span<const int32_t> elenco;
+    if (elencodarodada(jogo, clube, elenco)) {
+        cs.reserve(elenco.size());
+        for (const int32_t i : elenco) considera(static_cast<size_t>(i));
+    } else {
+        for (size_t i = 1; i < jogo.jogadores.size(); ++i) considera(i);
+    }
+    // Best score first, then more energy, then table order: the keys are worked out once
+    // rather than on every comparison.
+    struct Chave {
+        int64_t pontos;
+        int32_t energia;
+        int32_t ordem;
+    };
+    std::vector<Chave> chaves(cs.size());
+    for (size_t k = 0; k < cs.size(); ++k) {
+        const jogador_& j = jogo.jogadores[static_cast<size_t>(cs[k].jogador)];
+        const int64_t meia = divpar(j.forca, 2);
+        chaves[k] = {meia + divpar(meia * j.energia, 100), j.energia, static_cast<int32_t>(k)};
+    }
+    std::sort(chaves.begin(), chaves.end(), [](const Chave& a, const Chave& b) {
+        if (a.pontos != b.pontos) return a.pontos > b.pontos;
+        if (a.energia != b.energia) return a.energia > b.energia;
+        return a.ordem < b.ordem;
     });
+    std::vector<Candidato> ordenados;
+    ordenados.reserve(cs.size());
+    for (const Chave& c : chaves) ordenados.push_back(cs[static_cast<size_t>(c.ordem)]);
+    cs.swap(ordenados);
 
     const Formacao& f = FORMACOES[sorteiaformacao(jogo)];
     escalacao_& l = jogo.rodada.escalacoes[static_cast<size_t>(e)];

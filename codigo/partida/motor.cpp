@@ -115,20 +115,41 @@ bool controlehumano(const Jogo& jogo, int clube) {
 
 void calculaforca(Jogo& jogo, int e) {
     escalacao_& l = esc(jogo, e);
+    enum { CODIGO, PRESENTE, ESCALADO, POSICAO, FORCA, ENERGIA };
+    bool mudou = !l.calculada;
+    for (int slot = 1; slot <= NUM_TITULARES; ++slot) {
+        int32_t x[6] = {l.posicoes[slot], 0, 0, 0, 0, 0};
+        if (const jogador_* p = jog(jogo, l.titulares[slot])) {
+            x[PRESENTE] = 1;
+            x[ESCALADO] = p->escalado;
+            x[POSICAO] = p->posicao;
+            x[FORCA] = p->forca;
+            x[ENERGIA] = p->energia;
+        }
+        int32_t* y = l.entradas[slot];
+        for (int k = 0; k < 6; ++k) {
+            mudou |= x[k] != y[k];
+            y[k] = x[k];
+        }
+    }
+    if (!mudou) return;
+    l.calculada = 1;
+    const auto& entradas = l.entradas;
+
     int32_t at[NUM_ZONAS + 1] = {};
     int32_t de[NUM_ZONAS + 1] = {};
     int32_t g = 0;
     bool mantido[campo::NUM_CODIGOS + 1] = {};
 
     for (int slot = 1; slot <= NUM_TITULARES; ++slot) {
-        const int c = l.posicoes[slot];
-        const jogador_* p = jog(jogo, l.titulares[slot]);
-        if (!p || !campo::codigovalido(c)) continue;
-        if (p->escalado) {
+        const int32_t* p = entradas[slot];
+        const int c = p[CODIGO];
+        if (!p[PRESENTE] || !campo::codigovalido(c)) continue;
+        if (p[ESCALADO]) {
             for (int z : campo::ZONAS[c]) {
                 if (z == 0) continue;
-                const int32_t v = p->posicao == campo::GRUPO[c] ? p->forca : fator(p->forca, 7);
-                const int32_t soma = divpar(static_cast<int64_t>(p->energia) * v, 100);
+                const int32_t v = p[POSICAO] == campo::GRUPO[c] ? p[FORCA] : fator(p[FORCA], 7);
+                const int32_t soma = divpar(static_cast<int64_t>(p[ENERGIA]) * v, 100);
                 at[z] += soma;
                 de[z] += soma;
                 mantido[c] = true;
@@ -136,8 +157,8 @@ void calculaforca(Jogo& jogo, int e) {
         }
         if (c == 1) {
             // The goalkeeper counts while he keeps the slot, on the pitch or not.
-            g += divpar(static_cast<int64_t>(p->energia) * p->forca, 100);
-            if (p->posicao != GOLEIRO) {
+            g += divpar(static_cast<int64_t>(p[ENERGIA]) * p[FORCA], 100);
+            if (p[POSICAO] != GOLEIRO) {
                 g = fator(g, 1);
                 de[2] = divpar(de[2], 20);
                 for (int z = 3; z <= NUM_ZONAS; ++z) de[z] = fator(de[z], 2);

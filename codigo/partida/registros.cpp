@@ -1,6 +1,8 @@
 #include "partida/registros.h"
 
 #include <algorithm>
+#include <climits>
+#include <span>
 #include <cstring>
 
 #include "dados/vocabulario.h"
@@ -186,10 +188,16 @@ int registraevento(Jogo& jogo, int lado, int jogador, int m, int valor, int tipo
     return indice;
 }
 
-ResumoJogador resumojogador(const Jogo& jogo, int jogador) {
+namespace {
+
+// The summary from the events `indices` (in order) of the round's list; events that do
+// not concern the player change nothing, so any superset of his events gives the same.
+template <class Indices>
+ResumoJogador resumode(const std::vector<evento_>& eventos, const Indices& indices, int jogador) {
     ResumoJogador r;
     int saiu = -1, entrou = -1;
-    for (const evento_& e : jogo.rodada.eventos) {
+    for (const auto k : indices) {
+        const evento_& e = eventos[static_cast<size_t>(k)];
         const bool troca = e.tipo == EV_SUBSTITUICAO || e.tipo == EV_SUBSTITUICAOCONTUSAO;
         if (troca) {
             if (e.jogador == jogador && saiu < 0) saiu = e.passo;
@@ -213,7 +221,34 @@ ResumoJogador resumojogador(const Jogo& jogo, int jogador) {
     return r;
 }
 
+// Every event index of the list, in order.
+struct TodosEventos {
+    size_t n;
+    struct It {
+        size_t k;
+        size_t operator*() const { return k; }
+        It& operator++() { ++k; return *this; }
+        bool operator!=(const It& o) const { return k != o.k; }
+    };
+    It begin() const { return {0}; }
+    It end() const { return {n}; }
+};
+
+float notacom(Jogo& jogo, int jogador, int m, int time, int codigo, const ResumoJogador& r);
+
+} // namespace
+
+ResumoJogador resumojogador(const Jogo& jogo, int jogador) {
+    return resumode(jogo.rodada.eventos, TodosEventos{jogo.rodada.eventos.size()}, jogador);
+}
+
 float notajogador(Jogo& jogo, int jogador, int m, int time, int codigo) {
+    return notacom(jogo, jogador, m, time, codigo, resumojogador(jogo, jogador));
+}
+
+namespace {
+
+float notacom(Jogo& jogo, int jogador, int m, int time, int codigo, const ResumoJogador& r) {
     const jogador_* j = jog(jogo, jogador);
     if (!j) return 0;
     const jogo_& p = jogo.rodada.jogosdarodada.at(static_cast<size_t>(m));
@@ -285,7 +320,6 @@ float notajogador(Jogo& jogo, int jogador, int m, int time, int codigo) {
         if (entre(11, 13) && umem(3)) nota += passo;
     }
 
-    const ResumoJogador r = resumojogador(jogo, jogador);
     nota += static_cast<float>(r.gols - r.golscontra - r.penaltisperdidos - r.amarelos - 2 * r.vermelhos + 2);
 
     if (nota < 6 && umem(11)) nota = 8;
@@ -302,6 +336,51 @@ float notajogador(Jogo& jogo, int jogador, int m, int time, int codigo) {
     return nota;
 }
 
+// The round's events by player (each event under its player, a substitution also under
+// the one coming on) and by match, both in list order.
+struct IndiceEventos {
+    std::vector<std::pair<int32_t, int32_t>> porjogador;  // (player, event), sorted
+    std::vector<int32_t> inicio;                         // match m: entries inicio[m] .. inicio[m + 1] - 1
+    std::vector<int32_t> porjogo;
+
+    IndiceEventos(const std::vector<evento_>& eventos, size_t jogos) {
+        porjogador.reserve(eventos.size() + eventos.size() / 4);
+        inicio.assign(jogos + 2, 0);
+        for (size_t k = 0; k < eventos.size(); ++k) {
+            const evento_& e = eventos[k];
+            const auto i = static_cast<int32_t>(k);
+            porjogador.emplace_back(e.jogador, i);
+            if ((e.tipo == EV_SUBSTITUICAO || e.tipo == EV_SUBSTITUICAOCONTUSAO) && e.valor != e.jogador)
+                porjogador.emplace_back(e.valor, i);
+            if (e.jogo >= 0 && static_cast<size_t>(e.jogo) < jogos) ++inicio[static_cast<size_t>(e.jogo) + 2];
+        }
+        std::sort(porjogador.begin(), porjogador.end());
+        for (size_t m = 2; m < jogos + 2; ++m) inicio[m] += inicio[m - 1];
+        porjogo.resize(static_cast<size_t>(inicio[jogos + 1]));
+        for (size_t k = 0; k < eventos.size(); ++k) {
+            const int m = eventos[k].jogo;
+            if (m >= 0 && static_cast<size_t>(m) < jogos)
+                porjogo[static_cast<size_t>(inicio[static_cast<size_t>(m) + 1]++)] = static_cast<int32_t>(k);
+        }
+        inicio.pop_back();
+    }
+
+    // The events that concern the player, in list order (valid until the next call).
+    const std::vector<int32_t>& dojogador(int jogador) {
+        auto a = std::lower_bound(porjogador.begin(), porjogador.end(), std::pair<int32_t, int32_t>(jogador, INT32_MIN));
+        seus.clear();
+        for (; a != porjogador.end() && a->first == jogador; ++a) seus.push_back(a->second);
+        return seus;
+    }
+    std::vector<int32_t> seus;
+    std::span<const int32_t> dojogo(int m) const {
+        const auto de = static_cast<size_t>(inicio[static_cast<size_t>(m)]);
+        return std::span<const int32_t>(porjogo).subspan(de, static_cast<size_t>(inicio[static_cast<size_t>(m) + 1]) - de);
+    }
+};
+
+} // namespace
+
 int marcacartao(const Jogo& jogo, int m, int jogador) {
     bool amarelo = false, vermelho = false, segundo = false;
     for (const evento_& e : jogo.rodada.eventos) {
@@ -315,6 +394,8 @@ int marcacartao(const Jogo& jogo, int m, int jogador) {
 
 void arquivarodada(Jogo& jogo) {
     Rodada& r = jogo.rodada;
+    // Ratings read the events while nothing is appended to them.
+    IndiceEventos indice(r.eventos, r.jogosdarodada.size());
     for (size_t mi = 0; mi < r.jogosdarodada.size(); ++mi) {
         const int m = static_cast<int>(mi);
         const jogo_ p = r.jogosdarodada[mi];
@@ -363,33 +444,49 @@ void arquivarodada(Jogo& jogo) {
         jogo.sumulas.push_back(s);
         const int folha = static_cast<int>(jogo.sumulas.size()) - 1;
 
-        auto contusoes = [&](int jogador) {
-            int n = 0;
-            for (const evento_& e : r.eventos)
-                if (e.jogo == m && e.tipo == EV_CONTUSAO && e.jogador == jogador) ++n;
-            return n;
+        // Rating, card mark and injuries of a player in this match.
+        struct Avaliacao {
+            float nota;
+            int marca, contusoes;
+        };
+        auto avalia = [&](int jogador, int time, int codigo) {
+            const std::vector<int32_t>& seus = indice.dojogador(jogador);
+            const ResumoJogador resumo = resumode(r.eventos, seus, jogador);
+            bool amarelo = false, vermelho = false, segundo = false;
+            int contusoes = 0;
+            for (const int32_t k : seus) {
+                const evento_& e = r.eventos[static_cast<size_t>(k)];
+                if (e.jogo != m || e.jogador != jogador) continue;
+                if (e.tipo == EV_CONTUSAO) ++contusoes;
+                if (e.tipo != EV_CARTAO) continue;
+                if (e.valor == 3) segundo = true;
+                else if (e.valor == 2) vermelho = true;
+                else if (e.valor == 1) amarelo = true;
+            }
+            const int marca = segundo ? 3 : vermelho ? 2 : amarelo ? 1 : 0;
+            return Avaliacao{notacom(jogo, jogador, m, time, codigo, resumo), marca, contusoes};
         };
 
-        for (const evento_& e : r.eventos) {
-            if (e.jogo != m) continue;
-            evento_ copia = e;
+        const std::span<const int32_t> dojogo = indice.dojogo(m);
+        for (const int32_t k : dojogo) {
+            evento_ copia = r.eventos[static_cast<size_t>(k)];
             copia.jogo = folha;
             jogo.historicoeventos.push_back(copia);
         }
-        // Index loop: ratings read the events while nothing is appended to them.
-        for (size_t k = 0; k < r.eventos.size(); ++k) {
-            const evento_ e = r.eventos[k];
-            if (e.jogo != m || (e.tipo != EV_SUBSTITUICAO && e.tipo != EV_SUBSTITUICAOCONTUSAO)) continue;
+        for (const int32_t k : dojogo) {
+            const evento_ e = r.eventos[static_cast<size_t>(k)];
+            if (e.tipo != EV_SUBSTITUICAO && e.tipo != EV_SUBSTITUICAOCONTUSAO) continue;
             contaestatistica(jogo, e.jogador, e.time, chave, "j");
             notasubst_ n{};
             n.jogador = e.jogador;
             n.substituto = e.valor;
             n.passo = e.passo;
-            n.nota = notajogador(jogo, e.jogador, m, e.time, -1);
+            const Avaliacao a = avalia(e.jogador, e.time, -1);
+            n.nota = a.nota;
             n.sumula = folha;
             n.time = e.time;
-            n.marca = marcacartao(jogo, m, e.jogador);
-            n.contusoes = contusoes(e.jogador);
+            n.marca = a.marca;
+            n.contusoes = a.contusoes;
             jogo.notassubst.push_back(n);
         }
         for (int lado = 1; lado <= 2; ++lado) {
@@ -407,11 +504,12 @@ void arquivarodada(Jogo& jogo) {
                 n.sumula = folha;
                 n.jogador = j;
                 n.posicao = l.posicoes[slot];
-                n.nota = notajogador(jogo, j, m, t, l.posicoes[slot]);
+                const Avaliacao a = avalia(j, t, l.posicoes[slot]);
+                n.nota = a.nota;
                 n.escalado = escalado;
                 n.time = t;
-                n.marca = marcacartao(jogo, m, j);
-                n.contusoes = contusoes(j);
+                n.marca = a.marca;
+                n.contusoes = a.contusoes;
                 jogo.notasjogo.push_back(n);
             }
         }
