@@ -354,8 +354,9 @@ TEST(TelasCompeticoes, AbertasDoClubeEDoPosRodada) {
     ASSERT_NE(rel, nullptr);
     const partida_& primeira = jogo.partidas[static_cast<size_t>(navegador.partidadalinha(0))];
     EXPECT_EQ(rel->textoplacar(), QString::number(primeira.golsmandante) + " x " + QString::number(primeira.golsvisitante));
-    rel->close();
-    QApplication::processEvents();
+    QTest::mouseClick(rel->botaofechar(), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(navegador.relatorioaberto(), nullptr);
     QTest::mouseClick(navegador.proxima(), Qt::LeftButton);
     emit navegador.grade()->cellDoubleClicked(0, TelaRodadas::MANDANTE);
     EXPECT_EQ(navegador.relatorioaberto(), nullptr);
