@@ -1,8 +1,10 @@
 #pragma once
 // The look the new-game screens share on the tiled background: light text, a
 // shadowed title in the game's mark-up.
+#include <QHeaderView>
 #include <QLabel>
 #include <QString>
+#include <QTableWidget>
 #include <QWidget>
 
 #include "interface/rotulohtml.h"
@@ -32,6 +34,32 @@ inline RotuloHtml* titulo(const QString& texto, QWidget* pai) {
     r->setFont(f);
     r->setCorPadrao(Qt::white);
     return r;
+}
+
+// The match statistics of the post-round screen and the report: home figure, the
+// five labels in the middle column, away figure; the caller fills the figures.
+inline QTableWidget* gradeestatisticas(QWidget* pai, int larguranumero, int largurarotulo, int alturalinha) {
+    auto* g = new QTableWidget(5, 3, pai);
+    g->setStyleSheet(
+        "QTableWidget{background:rgba(0,0,0,120);color:white;gridline-color:transparent;border:1px solid #335533;}"
+        "QHeaderView::section{background:#1d3d26;color:white;}");
+    g->horizontalHeader()->hide();
+    g->verticalHeader()->hide();
+    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    g->setSelectionMode(QAbstractItemView::NoSelection);
+    g->setFocusPolicy(Qt::NoFocus);
+    g->setColumnWidth(0, larguranumero);
+    g->setColumnWidth(1, largurarotulo);
+    g->setColumnWidth(2, larguranumero);
+    g->setFixedSize(2 * larguranumero + largurarotulo + 4, 5 * alturalinha + 4);
+    const char* rotulos[5] = {"Posse de Bola", "Finalizações", "Roubadas bola", "Passes errados", "Faltas cometidas"};
+    for (int i = 0; i < 5; ++i) {
+        g->setRowHeight(i, alturalinha);
+        auto* it = new QTableWidgetItem(rotulos[i]);
+        it->setTextAlignment(Qt::AlignCenter);
+        g->setItem(i, 1, it);
+    }
+    return g;
 }
 
 } // namespace quintaro

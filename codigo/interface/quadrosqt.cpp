@@ -2,8 +2,10 @@
 
 #include <QFileInfo>
 #include <QHash>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTableWidget>
 
 #include "dados/arquivosclube.h"
@@ -48,6 +50,22 @@ void abretela(TelaBase* tela) {
     tela->setAttribute(Qt::WA_DeleteOnClose);
     tela->setWindowModality(Qt::ApplicationModal);
     tela->show();
+}
+
+void botoescompeticoes(QWidget* tela, QHBoxLayout* topo, const Jogo& jogo, const char* const (&nomes)[6],
+                       QPushButton* (&botoes)[6], const std::function<void(int)>& mostra) {
+    for (int v = 0; v < 6; ++v) {
+        botoes[v] = new QPushButton(nomes[v], tela);
+        botoes[v]->setCheckable(true);
+        topo->addWidget(botoes[v]);
+        QObject::connect(botoes[v], &QPushButton::clicked, tela, [mostra, v] { mostra(v); });
+    }
+    const estadojogo_& e = jogo.estado;
+    botoes[1]->setEnabled(e.jogaestaduais != 0);
+    botoes[2]->setEnabled(e.jogacontinental1 != 0);
+    botoes[3]->setEnabled(e.jogacontinental2 != 0);
+    botoes[4]->setEnabled(e.jogacontinental1 != 0);
+    botoes[5]->setEnabled(e.jogacontinental2 != 0);
 }
 
 } // namespace quintaro

@@ -4,7 +4,10 @@
 #include <QColor>
 #include <QIcon>
 #include <QString>
+#include <functional>
 
+class QHBoxLayout;
+class QPushButton;
 class QTableWidget;
 class QWidget;
 
@@ -18,6 +21,11 @@ QString nomeclube(const Jogo& jogo, int clube);
 QIcon iconeescudo(const Jogo& jogo, int clube);
 // A read-only grid with one selectable row at a time and no row numbers.
 QTableWidget* gradeleitura(QWidget* pai, const QStringList& colunas);
+// The six competition buttons of the standings and the round browser (national,
+// state, the two South American and the two European cups), added to `topo`, each
+// enabled when the game plays that competition; a click calls `mostra` with its index.
+void botoescompeticoes(QWidget* tela, QHBoxLayout* topo, const Jogo& jogo, const char* const (&nomes)[6],
+                       QPushButton* (&botoes)[6], const std::function<void(int)>& mostra);
 // Shows a screen above `pai`, modal, deleted when closed.
 void abretela(TelaBase* tela);
 

@@ -51,19 +51,8 @@ TelaClassificacao::TelaClassificacao(Jogo& jogo, QWidget* pai) : TelaBase(pai), 
     setFixedSize(1280, 720);
     auto* geral = new QVBoxLayout(this);
     auto* topo = new QHBoxLayout;
-    const char* nomes[NUM_VISOES] = {"Nacional", "Estadual", "Libertadores", "Sul-Americana", "Liga Campeões", "Liga Europa"};
-    const estadojogo_& e = jogo_.estado;
-    for (int v = 0; v < NUM_VISOES; ++v) {
-        botoes_[v] = new QPushButton(nomes[v], this);
-        botoes_[v]->setCheckable(true);
-        topo->addWidget(botoes_[v]);
-        connect(botoes_[v], &QPushButton::clicked, this, [this, v] { mostra(static_cast<Visao>(v)); });
-    }
-    botoes_[ESTADUAL]->setEnabled(e.jogaestaduais != 0);
-    botoes_[LIBERTADORES]->setEnabled(e.jogacontinental1 != 0);
-    botoes_[LIGACAMPEOES]->setEnabled(e.jogacontinental1 != 0);
-    botoes_[SULAMERICANA]->setEnabled(e.jogacontinental2 != 0);
-    botoes_[LIGAEUROPA]->setEnabled(e.jogacontinental2 != 0);
+    static const char* const nomes[NUM_VISOES] = {"Nacional", "Estadual", "Libertadores", "Sul-Americana", "Liga Campeões", "Liga Europa"};
+    botoescompeticoes(this, topo, jogo_, nomes, botoes_, [this](int v) { mostra(static_cast<Visao>(v)); });
     topo->addStretch(1);
     selecao_ = new QComboBox(this);
     selecao_->setMinimumWidth(200);

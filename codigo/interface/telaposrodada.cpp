@@ -195,24 +195,7 @@ TelaPosRodada::TelaPosRodada(Jogo& jogo, const QString& legenda, QWidget* pai)
     meio->setSpacing(10);
     jogadores1_ = listajogadores(this);
     jogadores2_ = listajogadores(this);
-    numeros_ = new QTableWidget(5, 3, this);
-    numeros_->setStyleSheet(ESTILO_GRADE);
-    numeros_->horizontalHeader()->hide();
-    numeros_->verticalHeader()->hide();
-    numeros_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    numeros_->setSelectionMode(QAbstractItemView::NoSelection);
-    numeros_->setFocusPolicy(Qt::NoFocus);
-    numeros_->setColumnWidth(0, 48);
-    numeros_->setColumnWidth(1, 130);
-    numeros_->setColumnWidth(2, 48);
-    numeros_->setFixedSize(230, 5 * 26 + 4);
-    const char* rotulos[5] = {"Posse de Bola", "Finalizações", "Roubadas bola", "Passes errados", "Faltas cometidas"};
-    for (int i = 0; i < 5; ++i) {
-        numeros_->setRowHeight(i, 26);
-        auto* it = new QTableWidgetItem(rotulos[i]);
-        it->setTextAlignment(Qt::AlignCenter);
-        numeros_->setItem(i, 1, it);
-    }
+    numeros_ = gradeestatisticas(this, 48, 130, 26);
     taticas1_ = texto(this, 9);
     taticas2_ = texto(this, 9);
     taticas2_->setAlinhamento(Qt::AlignRight | Qt::AlignVCenter);

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "dados/arquivosclube.h"
+#include "interface/estilo.h"
 #include "interface/rotulohtml.h"
 #include "interface/textoqt.h"
 #include "partida/posrodada.h"
@@ -52,9 +53,6 @@ constexpr QPoint CENTROS[26] = {
     {310, 210}, {245, 260}, {180, 260}, {115, 260}, {245, 190}, {180, 190}, {115, 190}, {50, 210},
     {310, 70},  {245, 125}, {180, 125}, {115, 125}, {245, 65},  {180, 65},  {115, 65},  {50, 70}};
 
-const char* ESTILO_GRADE =
-    "QTableWidget{background:rgba(0,0,0,120);color:white;gridline-color:transparent;border:1px solid #335533;}"
-    "QHeaderView::section{background:#1d3d26;color:white;}";
 } // namespace
 
 // The kick-off shirts of one side, without energy.
@@ -199,31 +197,17 @@ TelaRelatorio::TelaRelatorio(const Jogo& jogo, int sumula, int lado, QWidget* pa
     titest->setText("<shad>Estatísticas</shad>");
     titest->setAlinhamento(Qt::AlignCenter);
     esq->addWidget(titest);
-    numeros_ = new QTableWidget(5, 3, this);
-    numeros_->setStyleSheet(ESTILO_GRADE);
-    numeros_->horizontalHeader()->hide();
-    numeros_->verticalHeader()->hide();
-    numeros_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    numeros_->setSelectionMode(QAbstractItemView::NoSelection);
-    numeros_->setFocusPolicy(Qt::NoFocus);
-    numeros_->setColumnWidth(0, 70);
-    numeros_->setColumnWidth(1, 170);
-    numeros_->setColumnWidth(2, 70);
-    numeros_->setFixedSize(314, 5 * 24 + 4);
-    const char* rotulos[5] = {"Posse de Bola", "Finalizações", "Roubadas bola", "Passes errados", "Faltas cometidas"};
+    numeros_ = gradeestatisticas(this, 70, 170, 24);
     const int valores[5][2] = {{d.posse[0], d.posse[1]},
                                {d.finalizacoes[0], d.finalizacoes[1]},
                                {d.roubadas[0], d.roubadas[1]},
                                {d.passeserrados[0], d.passeserrados[1]},
                                {d.faltas[0], d.faltas[1]}};
     for (int i = 0; i < 5; ++i) {
-        numeros_->setRowHeight(i, 24);
-        const QString t[3] = {valida ? QString::number(valores[i][0]) + (i == 0 ? "%" : "") : QString(), rotulos[i],
-                              valida ? QString::number(valores[i][1]) + (i == 0 ? "%" : "") : QString()};
-        for (int c = 0; c < 3; ++c) {
-            auto* it = new QTableWidgetItem(t[c]);
+        for (int lado = 0; lado < 2; ++lado) {
+            auto* it = new QTableWidgetItem(valida ? QString::number(valores[i][lado]) + (i == 0 ? "%" : "") : QString());
             it->setTextAlignment(Qt::AlignCenter);
-            numeros_->setItem(i, c, it);
+            numeros_->setItem(i, 2 * lado, it);
         }
     }
     auto* meio = new QHBoxLayout;

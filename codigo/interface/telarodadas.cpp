@@ -36,19 +36,8 @@ TelaRodadas::TelaRodadas(Jogo& jogo, QWidget* pai) : TelaBase(pai), jogo_(jogo) 
     setFixedSize(1000, 700);
     auto* geral = new QVBoxLayout(this);
     auto* topo = new QHBoxLayout;
-    const char* nomes[NUM_VISOES] = {"Nacional", "Estadual", "Libertadores", "Sul-Americana", "Liga Campeões", "Copa UEFA"};
-    const estadojogo_& e = jogo_.estado;
-    for (int v = 0; v < NUM_VISOES; ++v) {
-        botoes_[v] = new QPushButton(nomes[v], this);
-        botoes_[v]->setCheckable(true);
-        topo->addWidget(botoes_[v]);
-        connect(botoes_[v], &QPushButton::clicked, this, [this, v] { mostra(static_cast<Visao>(v)); });
-    }
-    botoes_[ESTADUAL]->setEnabled(e.jogaestaduais != 0);
-    botoes_[LIBERTADORES]->setEnabled(e.jogacontinental1 != 0);
-    botoes_[LIGACAMPEOES]->setEnabled(e.jogacontinental1 != 0);
-    botoes_[SULAMERICANA]->setEnabled(e.jogacontinental2 != 0);
-    botoes_[COPAUEFA]->setEnabled(e.jogacontinental2 != 0);
+    static const char* const nomes[NUM_VISOES] = {"Nacional", "Estadual", "Libertadores", "Sul-Americana", "Liga Campeões", "Copa UEFA"};
+    botoescompeticoes(this, topo, jogo_, nomes, botoes_, [this](int v) { mostra(static_cast<Visao>(v)); });
     geral->addLayout(topo);
 
     auto* selecao = new QHBoxLayout;
