@@ -158,6 +158,7 @@ int capturatelas(const QString& pastajogo, const QString& destino) {
     for (int i = 0; i < camp->gridligas()->rowCount(); ++i)
         if (camp->gridligas()->item(i, 2) && camp->gridligas()->item(i, 2)->text() == "Brasil") camp->alternamarca(i);
     camp->copa()->setChecked(true);
+    camp->estaduais()->setChecked(true);
     salva(camp, "02-campeonato");
     camp->botaoiniciar()->click();
 
@@ -178,6 +179,12 @@ int capturatelas(const QString& pastajogo, const QString& destino) {
     // A first day without a human match goes straight to the round.
     if (sessao.clube()) {
         salva(sessao.clube(), "04-clube");
+        // The same screen with a player picked: his card fills the right panel.
+        if (QTableWidget* l = sessao.clube()->lista()) {
+            l->selectRow(0);
+            salva(sessao.clube(), "04b-clube-jogador");
+            l->clearSelection();
+        }
         // The referee window of the next match.
         TelaArbitro arb(std::max(0, arbitrodavez(*sessao.jogo(), sessao.jogo()->ciclo.vezatual, sessao.clube()->clube())));
         arb.show();
@@ -251,10 +258,6 @@ int capturatelas(const QString& pastajogo, const QString& destino) {
         chave = abrechave(*jogo, 4, 1, pai);
         salva(chave, "14-libertadores-2a-fase");
         chave->fechar();
-        TelaCampeoesEstaduais estaduais(*jogo);
-        estaduais.show();
-        salva(&estaduais, "15-campeoes-estaduais");
-        estaduais.hide();
         // The rest of the season with no screen, then its end.
         if (QWidget* w = sessao.telaatual()) w->hide();
         // The cup's bracket once its final is played (the season end redraws it).
@@ -265,6 +268,11 @@ int capturatelas(const QString& pastajogo, const QString& destino) {
         chave->fechar();
         for (int passos = 0; passos < 20000 && jogo->ciclo.etapa != Etapa::fimtemporada; ++passos) avancasemtela(*jogo);
         if (jogo->ciclo.etapa == Etapa::fimtemporada) {
+            // The state champions once the season has crowned them.
+            TelaCampeoesEstaduais estaduais(*jogo);
+            estaduais.show();
+            salva(&estaduais, "15-campeoes-estaduais");
+            estaduais.hide();
             TelaFimTemporada fim(*jogo);
             fim.show();
             salva(&fim, "17-fim-de-temporada");
