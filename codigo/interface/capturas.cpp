@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 
 #include "dados/telas.h"
 #include "gestao/ciclo.h"
@@ -43,6 +44,12 @@ namespace {
 struct TelasCaptura : Telas {
     void mensagem(const std::string& t) override { std::fprintf(stderr, "mensagem: %s\n", t.c_str()); }
     void erro(const std::string& t) override { std::fprintf(stderr, "erro: %s\n", t.c_str()); }
+    // The state champions screen, the first time the season crowns them.
+    void campeoesestaduais(Jogo& jogo) override {
+        if (estaduais) estaduais(jogo);
+        estaduais = nullptr;
+    }
+    std::function<void(Jogo&)> estaduais;
 };
 
 void espera(int ms = 50) {
@@ -141,6 +148,12 @@ int capturatelas(const QString& pastajogo, const QString& destino) {
     };
 
     TelasCaptura telas;
+    telas.estaduais = [&](Jogo& jogo) {
+        TelaCampeoesEstaduais t(jogo);
+        t.show();
+        salva(&t, "15-campeoes-estaduais");
+        t.hide();
+    };
     TelaInicio inicio;
     inicio.resize(1024, 768);
     inicio.show();
@@ -268,11 +281,6 @@ int capturatelas(const QString& pastajogo, const QString& destino) {
         chave->fechar();
         for (int passos = 0; passos < 20000 && jogo->ciclo.etapa != Etapa::fimtemporada; ++passos) avancasemtela(*jogo);
         if (jogo->ciclo.etapa == Etapa::fimtemporada) {
-            // The state champions once the season has crowned them.
-            TelaCampeoesEstaduais estaduais(*jogo);
-            estaduais.show();
-            salva(&estaduais, "15-campeoes-estaduais");
-            estaduais.hide();
             TelaFimTemporada fim(*jogo);
             fim.show();
             salva(&fim, "17-fim-de-temporada");
