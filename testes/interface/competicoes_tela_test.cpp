@@ -354,7 +354,7 @@ TEST(TelasCompeticoes, AbertasDoClubeEDoPosRodada) {
     ASSERT_NE(rel, nullptr);
     const partida_& primeira = jogo.partidas[static_cast<size_t>(navegador.partidadalinha(0))];
     EXPECT_EQ(rel->textoplacar(), QString::number(primeira.golsmandante) + " x " + QString::number(primeira.golsvisitante));
-    rel->close();
+    rel->botaofechar()->click();
     QApplication::processEvents();
     QTest::mouseClick(navegador.proxima(), Qt::LeftButton);
     emit navegador.grade()->cellDoubleClicked(0, TelaRodadas::MANDANTE);
