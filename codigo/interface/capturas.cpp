@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 
 #include "dados/telas.h"
 #include "gestao/ciclo.h"
@@ -43,6 +44,12 @@ namespace {
 struct TelasCaptura : Telas {
     void mensagem(const std::string& t) override { std::fprintf(stderr, "mensagem: %s\n", t.c_str()); }
     void erro(const std::string& t) override { std::fprintf(stderr, "erro: %s\n", t.c_str()); }
+    // The state champions screen, the first time the season crowns them.
+    void campeoesestaduais(Jogo& jogo) override {
+        if (estaduais) estaduais(jogo);
+        estaduais = nullptr;
+    }
+    std::function<void(Jogo&)> estaduais;
 };
 
 void espera(int ms = 50) {
@@ -141,6 +148,12 @@ int capturatelas(const QString& pastajogo, const QString& destino) {
     };
 
     TelasCaptura telas;
+    telas.estaduais = [&](Jogo& jogo) {
+        TelaCampeoesEstaduais t(jogo);
+        t.show();
+        salva(&t, "15-campeoes-estaduais");
+        t.hide();
+    };
     TelaInicio inicio;
     inicio.resize(1024, 768);
     inicio.show();
@@ -158,6 +171,7 @@ int capturatelas(const QString& pastajogo, const QString& destino) {
     for (int i = 0; i < camp->gridligas()->rowCount(); ++i)
         if (camp->gridligas()->item(i, 2) && camp->gridligas()->item(i, 2)->text() == "Brasil") camp->alternamarca(i);
     camp->copa()->setChecked(true);
+    camp->estaduais()->setChecked(true);
     salva(camp, "02-campeonato");
     camp->botaoiniciar()->click();
 
@@ -178,6 +192,12 @@ int capturatelas(const QString& pastajogo, const QString& destino) {
     // A first day without a human match goes straight to the round.
     if (sessao.clube()) {
         salva(sessao.clube(), "04-clube");
+        // The same screen with a player picked: his card fills the right panel.
+        if (QTableWidget* l = sessao.clube()->lista()) {
+            l->selectRow(0);
+            salva(sessao.clube(), "04b-clube-jogador");
+            l->clearSelection();
+        }
         // The referee window of the next match.
         TelaArbitro arb(std::max(0, arbitrodavez(*sessao.jogo(), sessao.jogo()->ciclo.vezatual, sessao.clube()->clube())));
         arb.show();
@@ -251,10 +271,6 @@ int capturatelas(const QString& pastajogo, const QString& destino) {
         chave = abrechave(*jogo, 4, 1, pai);
         salva(chave, "14-libertadores-2a-fase");
         chave->fechar();
-        TelaCampeoesEstaduais estaduais(*jogo);
-        estaduais.show();
-        salva(&estaduais, "15-campeoes-estaduais");
-        estaduais.hide();
         // The rest of the season with no screen, then its end.
         if (QWidget* w = sessao.telaatual()) w->hide();
         // The cup's bracket once its final is played (the season end redraws it).

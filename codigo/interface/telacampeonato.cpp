@@ -108,6 +108,7 @@ TelaCampeonato::TelaCampeonato(Jogo& jogo, PreparacaoJogo& prep, Telas& telas, Q
     humanos_ = new QSpinBox(this);
     humanos_->setRange(1, MAX_HUMANOS);
     humanos_->setValue(1);
+    humanos_->setMinimumWidth(60);
     linhahumanos->addWidget(humanos_);
     linhahumanos->addStretch();
     direita->addLayout(linhahumanos);

@@ -1,5 +1,6 @@
 #include "interface/telachave.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
@@ -13,7 +14,7 @@ namespace quintaro {
 
 namespace {
 constexpr int LARGURA = 1300, ALTURA = 700;
-constexpr int CAIXAL = 128, CAIXAA = 52, TOPO = 60, AREA = 560;
+constexpr int CAIXAL = 134, CAIXAA = 52, TOPO = 60, AREA = 560;
 } // namespace
 
 TelaChave::TelaChave(Jogo& jogo, int codigo, int alvo, QWidget* pai) : TelaBase(pai), jogo_(jogo) {
@@ -62,8 +63,14 @@ TelaChave::TelaChave(Jogo& jogo, int codigo, int alvo, QWidget* pai) : TelaBase(
             if (i < confrontos_.size()) {
                 const ConfrontoChave& c = confrontos_[i];
                 if (c.mandante >= 0 || c.visitante >= 0) {
-                    caixa->setText(nomeclube(jogo_, c.mandante) + "\n" + nomeclube(jogo_, c.visitante) + "\n" + q(c.placar));
-                    caixa->setToolTip(caixa->text());
+                    // Long names are cut to the box; the hint keeps them whole.
+                    QFont fonte = caixa->font();
+                    fonte.setPointSize(8);
+                    const QFontMetrics fm(fonte);
+                    auto cabe = [&](const QString& t) { return fm.elidedText(t, Qt::ElideRight, CAIXAL - 8); };
+                    const QString inteiro = nomeclube(jogo_, c.mandante) + "\n" + nomeclube(jogo_, c.visitante) + "\n" + q(c.placar);
+                    caixa->setText(cabe(nomeclube(jogo_, c.mandante)) + "\n" + cabe(nomeclube(jogo_, c.visitante)) + "\n" + q(c.placar));
+                    caixa->setToolTip(inteiro);
                 }
             }
             caixas_ << caixa;
@@ -93,7 +100,7 @@ TelaChave::TelaChave(Jogo& jogo, int codigo, int alvo, QWidget* pai) : TelaBase(
 }
 
 QString TelaChave::titulo() const { return titulo_->textoSimples(); }
-QString TelaChave::textocaixa(int i) const { return i >= 0 && i < caixas_.size() ? caixas_[i]->text() : QString(); }
+QString TelaChave::textocaixa(int i) const { return i >= 0 && i < caixas_.size() ? caixas_[i]->toolTip() : QString(); }
 QString TelaChave::campeao() const { return campeao_->isHidden() ? QString() : campeao_->text(); }
 
 QColor TelaChave::corcampeao() const {

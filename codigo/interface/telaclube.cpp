@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -158,8 +159,14 @@ TelaClube::TelaClube(Jogo& jogo, int clube, QWidget* pai) : TelaBase(pai), jogo_
 
     auto* direita = new QVBoxLayout;
     painel_ = new QStackedWidget(this);
-    auto* pjog = new QWidget(painel_);
+    // The player's card: his lines at the top, his buttons at the foot, in a framed box so the
+    // panel reads as one piece even before a row is picked.
+    auto* pjog = new QFrame(painel_);
+    pjog->setObjectName("cartaojogador");
+    pjog->setStyleSheet("QFrame#cartaojogador{background:rgba(0,0,0,45);border:1px solid rgba(255,255,255,70);border-radius:6px;}");
     auto* lj = new QVBoxLayout(pjog);
+    lj->setContentsMargins(12, 10, 12, 10);
+    lj->setSpacing(6);
     jognome_ = rotulo(pjog, texto, 12, true);
     jogdados_ = rotulo(pjog, texto);
     jogstatus_ = rotulo(pjog, QColor(255, 120, 120), 10, true);
@@ -180,8 +187,8 @@ TelaClube::TelaClube(Jogo& jogo, int clube, QWidget* pai) : TelaBase(pai), jogo_
     vender_->hide();
     contrato_->hide();
     aposentar_->hide();
-    lj->addLayout(botoes);
     lj->addStretch();
+    lj->addLayout(botoes);
     painel_->addWidget(pjog);
     confrontos_ = rotulo(painel_, texto);
     confrontos_->setQuebraLinha(true);

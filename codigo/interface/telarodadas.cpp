@@ -96,6 +96,10 @@ TelaRodadas::TelaRodadas(Jogo& jogo, QWidget* pai) : TelaBase(pai), jogo_(jogo) 
         if (s < 0) return;
         auto* r = new TelaRelatorio(jogo_, s, 1, this);
         r->setAttribute(Qt::WA_DeleteOnClose);
+        // A closed report is no longer open, even before its deferred deletion has run.
+        connect(r, &QDialog::finished, this, [this, r] {
+            if (relatorio_ == r) relatorio_.clear();
+        });
         relatorio_ = r;
         r->open();
     });

@@ -54,11 +54,12 @@ RotuloHtml* texto(QWidget* pai, int pontos = 10, bool negrito = false, QColor co
 QString sombra(const QString& s) { return "<shad>" + s.toHtmlEscaped() + "</shad>"; }
 
 // A shortened name as the line-up screen writes it under a shirt.
-QString nomecamisa(const QString& nome, const QFontMetrics& fm) {
-    if (fm.horizontalAdvance(nome) <= 55) return nome;
+// On the bench the shirts stand closer, so the name gets less room and is elided past it.
+QString nomecamisa(const QString& nome, const QFontMetrics& fm, int largura = 55) {
+    if (fm.horizontalAdvance(nome) <= largura) return nome;
     const int espaco = nome.indexOf(' ');
-    if (espaco < 0 || espaco + 1 >= nome.size()) return nome;
-    return nome.left(espaco + 2) + ".";
+    const QString curto = espaco < 0 || espaco + 1 >= nome.size() ? nome : nome.left(espaco + 2) + ".";
+    return fm.horizontalAdvance(curto) <= largura ? curto : fm.elidedText(curto, Qt::ElideRight, largura);
 }
 } // namespace
 
@@ -97,7 +98,7 @@ bool CampoTatica::event(QEvent* e) {
         const TextoCamisa t = textocamisa(tela_->jogo(), tela_->partida(), tela_->lado(), c);
         // Over the position label the improvisation hint, over the shirt the player's condition.
         const QRect r = caixacamisa(c);
-        const bool rotulo = h->pos().y() > r.bottom() - 8 && !t.improviso.empty();
+        const bool rotulo = h->pos().y() > r.bottom() - 9 && !t.improviso.empty();
         QToolTip::showText(h->globalPos(), q(rotulo ? t.improviso : t.dica), this);
         return true;
     }
@@ -134,30 +135,34 @@ void CampoTatica::paintEvent(QPaintEvent*) {
         const QRect r = caixacamisa(c);
         if (r.isEmpty()) continue;
         const TextoCamisa tc = textocamisa(jogo, tela_->partida(), tela_->lado(), c);
+        // Shirt, name and position label all inside the shirt's box; on the bench the energy goes
+        // above the shirt, since the next bench shirt stands where it sits on the pitch.
+        const bool banco = c > NUM_TITULARES;
         QPainterPath forma;
-        const QRectF s = QRectF(r).adjusted(8, 0, -8, -16);
+        const QRectF s = banco ? QRectF(r).adjusted(13, 11, -13, -19) : QRectF(r).adjusted(8, 0, -8, -19);
         forma.moveTo(s.left() + 5, s.top());
         forma.lineTo(s.right() - 5, s.top());
-        forma.lineTo(s.right() + 5, s.top() + 7);
-        forma.lineTo(s.right(), s.top() + 12);
+        forma.lineTo(s.right() + 5, s.top() + 6);
+        forma.lineTo(s.right(), s.top() + 10);
         forma.lineTo(s.right(), s.bottom());
         forma.lineTo(s.left(), s.bottom());
-        forma.lineTo(s.left(), s.top() + 12);
-        forma.lineTo(s.left() - 5, s.top() + 7);
+        forma.lineTo(s.left(), s.top() + 10);
+        forma.lineTo(s.left() - 5, s.top() + 6);
         forma.closeSubpath();
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(c == SLOT_GOLEIRO ? QColor(240, 200, 40) : corpo);
         p.drawPath(forma);
         p.setPen(c == SLOT_GOLEIRO ? Qt::black : cortexto);
         if (tc.numero > 0) p.drawText(s.toRect(), Qt::AlignCenter, QString::number(tc.numero));
-        // The energy beside the shirt.
         p.setPen(QColor(255, 255, 160));
-        p.drawText(QRect(r.right() - 10, r.top(), 30, 10), Qt::AlignLeft, q(tc.energia));
-        p.setPen(Qt::black);
-        p.drawText(QRect(r.left() - 14, r.bottom() - 15, r.width() + 28, 9), Qt::AlignCenter,
-                   nomecamisa(q(tc.nome), QFontMetrics(f)));
+        if (banco) p.drawText(QRect(r.left(), r.top(), r.width(), 10), Qt::AlignCenter, q(tc.energia));
+        else p.drawText(QRect(r.right() - 10, r.top(), 30, 10), Qt::AlignLeft, q(tc.energia));
+        const QRect linhas = banco ? r.adjusted(-2, 0, 2, 0) : r.adjusted(-14, 0, 14, 0);
+        p.setPen(banco ? QColor(Qt::white) : QColor(Qt::black));
+        p.drawText(QRect(linhas.left(), r.bottom() - 17, linhas.width(), 9), Qt::AlignCenter,
+                   nomecamisa(q(tc.nome), QFontMetrics(f), linhas.width() - 2));
         p.setPen(tc.improviso.empty() ? QColor(Qt::white) : corpornome("#DFDF00"));
-        p.drawText(QRect(r.left() - 14, r.bottom() - 6, r.width() + 28, 10), Qt::AlignCenter, q(tc.rotulo));
+        p.drawText(QRect(linhas.left(), r.bottom() - 8, linhas.width(), 9), Qt::AlignCenter, q(tc.rotulo));
     }
 }
 
@@ -195,7 +200,7 @@ void CampoTatica::dropEvent(QDropEvent* e) {
 TelaTatica::TelaTatica(Jogo& jogo, int partida, int lado, QWidget* pai)
     : TelaBase(pai), jogo_(jogo), partida_(partida), lado_(lado == 2 ? 2 : 1) {
     setWindowTitle("Tática");
-    setFixedSize(1000, 700);
+    setFixedSize(1000, 730);
     auto* geral = new QVBoxLayout(this);
     geral->setContentsMargins(14, 10, 14, 10);
 
