@@ -3,6 +3,7 @@
 // shadowed title in the game's mark-up.
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainterPath>
 #include <QString>
 #include <QTableWidget>
 #include <QWidget>
@@ -60,6 +61,22 @@ inline QTableWidget* gradeestatisticas(QWidget* pai, int larguranumero, int larg
         g->setItem(i, 1, it);
     }
     return g;
+}
+
+// A shirt's outline in the box `c` (body), sleeves sticking out `ombro` below the
+// collar and ending `manga` below it.
+inline QPainterPath formacamisa(const QRectF& c, qreal ombro = 7, qreal manga = 12) {
+    QPainterPath forma;
+    forma.moveTo(c.left() + 5, c.top());
+    forma.lineTo(c.right() - 5, c.top());
+    forma.lineTo(c.right() + 5, c.top() + ombro);
+    forma.lineTo(c.right(), c.top() + manga);
+    forma.lineTo(c.right(), c.bottom());
+    forma.lineTo(c.left(), c.bottom());
+    forma.lineTo(c.left(), c.top() + manga);
+    forma.lineTo(c.left() - 5, c.top() + ombro);
+    forma.closeSubpath();
+    return forma;
 }
 
 } // namespace quintaro

@@ -19,6 +19,7 @@
 #include "dados/configuracao.h"
 #include "dados/elenco.h"
 #include "dados/vocabulario.h"
+#include "interface/estilo.h"
 #include "interface/textoqt.h"
 #include "partida/motor.h"
 #include "interface/rotulohtml.h"
@@ -102,17 +103,7 @@ void CampoEscalacao::paintEvent(QPaintEvent*) {
     auto camisa = [&](const QRect& r, int slot) {
         const int j = t.jogadores[slot];
         const QColor corpo = slot == 1 ? QColor(240, 200, 40) : QColor(230, 230, 240);
-        QPainterPath forma;
-        const QRectF c = QRectF(r).adjusted(8, 0, -8, -16);
-        forma.moveTo(c.left() + 5, c.top());
-        forma.lineTo(c.right() - 5, c.top());
-        forma.lineTo(c.right() + 5, c.top() + 7);
-        forma.lineTo(c.right(), c.top() + 12);
-        forma.lineTo(c.right(), c.bottom());
-        forma.lineTo(c.left(), c.bottom());
-        forma.lineTo(c.left(), c.top() + 12);
-        forma.lineTo(c.left() - 5, c.top() + 7);
-        forma.closeSubpath();
+        const QPainterPath forma = formacamisa(QRectF(r).adjusted(8, 0, -8, -16));
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(j > 0 ? corpo : QColor(255, 255, 255, 50));
         p.drawPath(forma);

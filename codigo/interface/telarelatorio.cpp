@@ -83,16 +83,7 @@ protected:
             const int c = codigos[s];
             if (c < 1 || c > 25 || nomes[s].isEmpty()) continue;
             const QRectF r(CENTROS[c].x() - 13, CENTROS[c].y() - 20, 26, 26);
-            QPainterPath forma;
-            forma.moveTo(r.left() + 5, r.top());
-            forma.lineTo(r.right() - 5, r.top());
-            forma.lineTo(r.right() + 5, r.top() + 7);
-            forma.lineTo(r.right(), r.top() + 12);
-            forma.lineTo(r.right(), r.bottom());
-            forma.lineTo(r.left(), r.bottom());
-            forma.lineTo(r.left(), r.top() + 12);
-            forma.lineTo(r.left() - 5, r.top() + 7);
-            forma.closeSubpath();
+            const QPainterPath forma = formacamisa(r);
             p.setPen(QPen(Qt::black, 1));
             p.setBrush(goleiro[s] ? QColor(240, 200, 40) : QColor(230, 230, 240));
             p.drawPath(forma);

@@ -20,6 +20,7 @@
 
 #include "dados/arquivosclube.h"
 #include "dados/jogo.h"
+#include "interface/estilo.h"
 #include "interface/textoqt.h"
 #include "partida/controle.h"
 #include "partida/motor.h"
@@ -138,17 +139,8 @@ void CampoTatica::paintEvent(QPaintEvent*) {
         // Shirt, name and position label all inside the shirt's box; on the bench the energy goes
         // above the shirt, since the next bench shirt stands where it sits on the pitch.
         const bool banco = c > NUM_TITULARES;
-        QPainterPath forma;
         const QRectF s = banco ? QRectF(r).adjusted(13, 11, -13, -19) : QRectF(r).adjusted(8, 0, -8, -19);
-        forma.moveTo(s.left() + 5, s.top());
-        forma.lineTo(s.right() - 5, s.top());
-        forma.lineTo(s.right() + 5, s.top() + 6);
-        forma.lineTo(s.right(), s.top() + 10);
-        forma.lineTo(s.right(), s.bottom());
-        forma.lineTo(s.left(), s.bottom());
-        forma.lineTo(s.left(), s.top() + 10);
-        forma.lineTo(s.left() - 5, s.top() + 6);
-        forma.closeSubpath();
+        const QPainterPath forma = formacamisa(s, 6, 10);
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(c == SLOT_GOLEIRO ? QColor(240, 200, 40) : corpo);
         p.drawPath(forma);
