@@ -1,5 +1,6 @@
 #include "interface/quadrosqt.h"
 
+#include <QComboBox>
 #include <QFileInfo>
 #include <QHash>
 #include <QHBoxLayout>
@@ -9,14 +10,47 @@
 #include <QTableWidget>
 
 #include "dados/arquivosclube.h"
+#include "competicoes/historico.h"
 #include "dados/jogo.h"
+#include "dados/vocabulario.h"
 #include "interface/telabase.h"
+#include "interface/telacampeonato.h"
+#include "interface/textoqt.h"
 
 namespace quintaro {
 
 QString nomeclube(const Jogo& jogo, int clube) {
     if (clube < 0 || clube >= static_cast<int>(jogo.times.size())) return {};
     return QString::fromStdString(jogo.times[static_cast<size_t>(clube)].nome.utf8());
+}
+
+int clubereferencia(const Jogo& jogo) {
+    if (jogo.clubereal(jogo.estado.timeatual)) return jogo.estado.timeatual;
+    for (int h = 0; h < jogo.estado.numhumanos && h < MAX_HUMANOS; ++h)
+        if (jogo.clubereal(jogo.estado.timeshumanos[h])) return jogo.estado.timeshumanos[h];
+    return -1;
+}
+
+void preenchelocais(QComboBox* c, const Jogo& jogo, bool estados) {
+    c->clear();
+    const int clube = clubereferencia(jogo);
+    const time_* proprio = clube >= 0 ? &jogo.times[static_cast<size_t>(clube)] : nullptr;
+    int inicial = 0;
+    if (!estados) {
+        for (int l = 0; l < static_cast<int>(jogo.ligas.size()); ++l) {
+            const int pais = jogo.ligas[static_cast<size_t>(l)].pais;
+            c->addItem(QIcon(bandeira(jogo, pais)), q(nomepais(pais)), l);
+            if (proprio && proprio->pais == pais) inicial = c->count() - 1;
+        }
+    } else {
+        for (int s = 0; s < static_cast<int>(jogo.estaduais.size()); ++s) {
+            const estadual_& est = jogo.estaduais[static_cast<size_t>(s)];
+            if (!est.ativo || est.numgrupos < 1) continue;
+            c->addItem(q(nomeestadual(s)), s);
+            if (proprio && proprio->estado == s && proprio->grupoestadual > 0) inicial = c->count() - 1;
+        }
+    }
+    if (c->count() > 0) c->setCurrentIndex(inicial);
 }
 
 QIcon iconeescudo(const Jogo& jogo, int clube) {

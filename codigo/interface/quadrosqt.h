@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 
+class QComboBox;
 class QHBoxLayout;
 class QPushButton;
 class QTableWidget;
@@ -17,6 +18,11 @@ struct Jogo;
 class TelaBase;
 
 QString nomeclube(const Jogo& jogo, int clube);
+// The club the screens start from: the coach in turn's, else the first human club; -1 for none.
+int clubereferencia(const Jogo& jogo);
+// Fills a selector with the leagues' countries (with flags), or with the states that play
+// their championship, and selects the reference club's own (its state only when it plays there).
+void preenchelocais(QComboBox* c, const Jogo& jogo, bool estados);
 // Small crest of a club (the mini crest, else the crest), cached for the run.
 QIcon iconeescudo(const Jogo& jogo, int clube);
 // A read-only grid with one selectable row at a time and no row numbers.

@@ -26,13 +26,6 @@ void copadavisao(TelaClassificacao::Visao v, int& codigo, int& continente) {
     continente = v == TelaClassificacao::LIBERTADORES || v == TelaClassificacao::SULAMERICANA ? 1 : 2;
 }
 
-// The club the screens start from: the coach in turn's, else the first human club.
-int clubereferencia(const Jogo& jogo) {
-    if (jogo.clubereal(jogo.estado.timeatual)) return jogo.estado.timeatual;
-    for (int h = 0; h < jogo.estado.numhumanos && h < MAX_HUMANOS; ++h)
-        if (jogo.clubereal(jogo.estado.timeshumanos[h])) return jogo.estado.timeshumanos[h];
-    return -1;
-}
 } // namespace
 
 QColor TelaClassificacao::corzona(Zona z) {
@@ -114,26 +107,8 @@ void TelaClassificacao::mostra(Visao visao, int alvo, int divisao) {
     for (int v = 0; v < NUM_VISOES; ++v) botoes_[v]->setChecked(v == visao_);
     if (mudou) {
         // The selector lists the countries in the national view, the states in the state view.
-        selecao_->clear();
-        const int clube = clubereferencia(jogo_);
-        int inicial = 0;
-        if (visao_ == NACIONAL) {
-            for (int l = 0; l < static_cast<int>(jogo_.ligas.size()); ++l) {
-                const int pais = jogo_.ligas[static_cast<size_t>(l)].pais;
-                selecao_->addItem(QIcon(bandeira(jogo_, pais)), q(nomepais(pais)), l);
-                if (clube >= 0 && jogo_.times[static_cast<size_t>(clube)].pais == pais) inicial = selecao_->count() - 1;
-            }
-        } else if (visao_ == ESTADUAL) {
-            for (int s = 0; s < 27; ++s) {
-                const estadual_& est = jogo_.estaduais[static_cast<size_t>(s)];
-                if (!est.ativo || est.numgrupos < 1) continue;
-                selecao_->addItem(q(nomeestadual(s)), s);
-                if (clube >= 0 && jogo_.times[static_cast<size_t>(clube)].estado == s &&
-                    jogo_.times[static_cast<size_t>(clube)].grupoestadual > 0)
-                    inicial = selecao_->count() - 1;
-            }
-        }
-        if (selecao_->count() > 0) selecao_->setCurrentIndex(inicial);
+        if (visao_ == NACIONAL || visao_ == ESTADUAL) preenchelocais(selecao_, jogo_, visao_ == ESTADUAL);
+        else selecao_->clear();
     }
     if (alvo >= 0) {
         const int i = selecao_->findData(alvo);

@@ -21,16 +21,6 @@
 
 namespace quintaro {
 
-namespace {
-
-int clubereferencia(const Jogo& jogo) {
-    if (jogo.clubereal(jogo.estado.timeatual)) return jogo.estado.timeatual;
-    for (int h = 0; h < jogo.estado.numhumanos && h < MAX_HUMANOS; ++h)
-        if (jogo.clubereal(jogo.estado.timeshumanos[h])) return jogo.estado.timeshumanos[h];
-    return -1;
-}
-} // namespace
-
 TelaRodadas::TelaRodadas(Jogo& jogo, QWidget* pai) : TelaBase(pai), jogo_(jogo) {
     setWindowTitle("Tabela de jogos");
     setFixedSize(1000, 700);
@@ -148,24 +138,8 @@ void TelaRodadas::mostra(Visao visao) {
 }
 
 void TelaRodadas::preenchelocais() {
-    local_->clear();
-    const int clube = clubereferencia(jogo_);
-    int inicial = 0;
-    if (visao_ == NACIONAL) {
-        for (int l = 0; l < static_cast<int>(jogo_.ligas.size()); ++l) {
-            const int pais = jogo_.ligas[static_cast<size_t>(l)].pais;
-            local_->addItem(QIcon(bandeira(jogo_, pais)), q(nomepais(pais)), l);
-            if (clube >= 0 && jogo_.times[static_cast<size_t>(clube)].pais == pais) inicial = local_->count() - 1;
-        }
-    } else if (visao_ == ESTADUAL) {
-        for (int s = 0; s < 27; ++s) {
-            const estadual_& est = jogo_.estaduais[static_cast<size_t>(s)];
-            if (!est.ativo || est.numgrupos < 1) continue;
-            local_->addItem(q(nomeestadual(s)), s);
-            if (clube >= 0 && jogo_.times[static_cast<size_t>(clube)].estado == s) inicial = local_->count() - 1;
-        }
-    }
-    if (local_->count() > 0) local_->setCurrentIndex(inicial);
+    if (visao_ == NACIONAL || visao_ == ESTADUAL) quintaro::preenchelocais(local_, jogo_, visao_ == ESTADUAL);
+    else local_->clear();
     local_->setVisible(visao_ == NACIONAL || visao_ == ESTADUAL);
 }
 
