@@ -81,20 +81,24 @@ int CampoEscalacao::slotem(const QPoint& p) const {
     return 0;
 }
 
-void CampoEscalacao::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRect gramado(0, 0, width(), 495);
-    for (int k = 0; k < 10; ++k) p.fillRect(QRect(0, k * 50, width(), 50), k % 2 ? QColor(40, 130, 50) : QColor(46, 142, 56));
+void CampoEscalacao::desenhagramado(QPainter& p, int largura, int altura) {
+    const QRect gramado(0, 0, largura, 495);
+    for (int k = 0; k < 10; ++k) p.fillRect(QRect(0, k * 50, largura, 50), k % 2 ? QColor(40, 130, 50) : QColor(46, 142, 56));
     p.setPen(QPen(QColor(255, 255, 255, 170), 2));
     p.drawRect(gramado.adjusted(6, 6, -6, -6));
-    p.drawLine(6, 247, width() - 6, 247);
+    p.drawLine(6, 247, largura - 6, 247);
     p.drawEllipse(QPoint(200, 247), 45, 45);
     p.drawRect(QRect(110, 410, 180, 83));
     p.drawRect(QRect(110, 6, 180, 83));
-    p.fillRect(QRect(0, 495, width(), height() - 495), QColor(30, 40, 30, 220));
+    p.fillRect(QRect(0, 495, largura, altura - 495), QColor(30, 40, 30, 220));
     p.setPen(QColor(255, 255, 255, 40));
     for (int c = 1; c <= campo::NUM_CODIGOS; ++c) p.drawRect(caixa(c));
+}
+
+void CampoEscalacao::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    desenhagramado(p, width(), height());
     const TelaEscalacao& t = tela_->camisas();
     QFont f = font();
     f.setPointSize(7);

@@ -13,6 +13,8 @@ class QComboBox;
 class QPushButton;
 class QTableWidget;
 
+class QPainter;
+
 namespace quintaro {
 
 class CampoEscalacao;
@@ -71,6 +73,8 @@ public:
     int codigoem(const QPoint& p) const;  // first box in code order containing p, 0 = none
     int slotem(const QPoint& p) const;    // screen slot 1..18 whose shirt is under p, 0 = none
     QSize sizeHint() const override { return {400, 560}; }
+    // The grass with its lines, the 25 boxes and the dark bench strip, on a widget of this size.
+    static void desenhagramado(QPainter& p, int largura, int altura);
 
 protected:
     void paintEvent(QPaintEvent*) override;

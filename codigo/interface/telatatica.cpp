@@ -109,18 +109,7 @@ bool CampoTatica::event(QEvent* e) {
 void CampoTatica::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRect gramado(0, 0, width(), 495);
-    for (int k = 0; k < 10; ++k)
-        p.fillRect(QRect(0, k * 50, width(), 50), k % 2 ? QColor(40, 130, 50) : QColor(46, 142, 56));
-    p.setPen(QPen(QColor(255, 255, 255, 170), 2));
-    p.drawRect(gramado.adjusted(6, 6, -6, -6));
-    p.drawLine(6, 247, width() - 6, 247);
-    p.drawEllipse(QPoint(200, 247), 45, 45);
-    p.drawRect(QRect(110, 410, 180, 83));
-    p.drawRect(QRect(110, 6, 180, 83));
-    p.fillRect(QRect(0, 495, width(), height() - 495), QColor(30, 40, 30, 220));
-    p.setPen(QColor(255, 255, 255, 40));
-    for (int c = 1; c <= campo::NUM_CODIGOS; ++c) p.drawRect(CampoEscalacao::caixa(c));
+    CampoEscalacao::desenhagramado(p, width(), height());
 
     const Jogo& jogo = tela_->jogo();
     const jogo_& jp = jogo.rodada.jogosdarodada[static_cast<size_t>(tela_->partida())];
