@@ -102,4 +102,14 @@ void botoescompeticoes(QWidget* tela, QHBoxLayout* topo, const Jogo& jogo, const
     botoes[5]->setEnabled(e.jogacontinental2 != 0);
 }
 
+void rodapefechar(TelaBase* tela, QBoxLayout* geral) {
+    auto* baixo = new QHBoxLayout;
+    baixo->addStretch(1);
+    auto* fechar = new QPushButton("Fechar", tela);
+    fechar->setMinimumSize(120, 32);
+    QObject::connect(fechar, &QPushButton::clicked, tela, [tela] { tela->fechar(); });
+    baixo->addWidget(fechar);
+    geral->addLayout(baixo);
+}
+
 } // namespace quintaro

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QComboBox;
+class QBoxLayout;
 class QHBoxLayout;
 class QPushButton;
 class QTableWidget;
@@ -32,6 +33,8 @@ QTableWidget* gradeleitura(QWidget* pai, const QStringList& colunas);
 // enabled when the game plays that competition; a click calls `mostra` with its index.
 void botoescompeticoes(QWidget* tela, QHBoxLayout* topo, const Jogo& jogo, const char* const (&nomes)[6],
                        QPushButton* (&botoes)[6], const std::function<void(int)>& mostra);
+// The "Fechar" button at the foot of a screen opened over another, on the right.
+void rodapefechar(TelaBase* tela, QBoxLayout* geral);
 // Shows a screen above `pai`, modal, deleted when closed.
 void abretela(TelaBase* tela);
 

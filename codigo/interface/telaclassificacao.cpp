@@ -79,13 +79,7 @@ TelaClassificacao::TelaClassificacao(Jogo& jogo, QWidget* pai) : TelaBase(pai), 
     grade_->setContentsMargins(0, 0, 0, 0);
     geral->addWidget(area_, 1);
 
-    auto* baixo = new QHBoxLayout;
-    baixo->addStretch(1);
-    auto* fechar = new QPushButton("Fechar", this);
-    fechar->setMinimumSize(120, 32);
-    connect(fechar, &QPushButton::clicked, this, [this] { this->fechar(); });
-    baixo->addWidget(fechar);
-    geral->addLayout(baixo);
+    rodapefechar(this, geral);
     mostra(NACIONAL);
 }
 

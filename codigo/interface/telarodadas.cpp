@@ -95,13 +95,7 @@ TelaRodadas::TelaRodadas(Jogo& jogo, QWidget* pai) : TelaBase(pai), jogo_(jogo) 
     });
     geral->addWidget(grade_, 1);
 
-    auto* baixo = new QHBoxLayout;
-    baixo->addStretch(1);
-    auto* fechar = new QPushButton("Fechar", this);
-    fechar->setMinimumSize(120, 32);
-    connect(fechar, &QPushButton::clicked, this, [this] { this->fechar(); });
-    baixo->addWidget(fechar);
-    geral->addLayout(baixo);
+    rodapefechar(this, geral);
     mostra(NACIONAL);
 }
 

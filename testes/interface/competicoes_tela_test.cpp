@@ -26,6 +26,7 @@
 #include "interface/telaposrodada.h"
 #include "interface/telarodadas.h"
 #include "interface/rotulohtml.h"
+#include "apoiotelas.h"
 
 using namespace quintaro;
 using namespace quintaro::teste;
@@ -33,11 +34,6 @@ using namespace quintaro::teste;
 namespace {
 
 QString nome(const Jogo& jogo, int c) { return QString::fromStdString(jogo.times[static_cast<size_t>(c)].nome.utf8()); }
-
-void tecla(QWidget* w, int k) {
-    QKeyEvent e(QEvent::KeyPress, k, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
 
 // Plays `dias` match days with no screen.
 void jogadias(Jogo& jogo, int dias) {

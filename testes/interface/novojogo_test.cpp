@@ -22,18 +22,12 @@
 #include "interface/telainicio.h"
 #include "interface/telapersonalizado.h"
 #include "interface/telaclube.h"
+#include "apoiotelas.h"
 
 using namespace quintaro;
 using namespace quintaro::teste;
 
 namespace {
-
-// The screens' messages, kept for the test instead of a modal box.
-struct TelasRoteiro : Telas {
-    std::vector<std::string> mensagens;
-    void mensagem(const std::string& t) override { mensagens.push_back(t); }
-    void erro(const std::string& t) override { mensagens.push_back(t); }
-};
 
 // A click on a grid cell, where a person would click.
 void clicacelula(QTableWidget* g, int linha, int coluna) {

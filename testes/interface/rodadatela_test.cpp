@@ -31,17 +31,12 @@
 #include "interface/telarelatorio.h"
 #include "interface/telarodada.h"
 #include "partida/posrodada.h"
+#include "apoiotelas.h"
 
 using namespace quintaro;
 using namespace quintaro::teste;
 
 namespace {
-
-struct TelasRoteiro : Telas {
-    std::vector<std::string> mensagens;
-    void mensagem(const std::string& t) override { mensagens.push_back(t); }
-    void erro(const std::string& t) override { mensagens.push_back(t); }
-};
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 QString nome(const Jogo& jogo, int c) { return q(jogo.times[static_cast<size_t>(c)].nome.utf8()); }

@@ -21,22 +21,12 @@
 #include "interface/telaposrodada.h"
 #include "interface/telarodada.h"
 #include "partida/posrodada.h"
+#include "apoiotelas.h"
 
 using namespace quintaro;
 using namespace quintaro::teste;
 
 namespace {
-
-struct TelasRoteiro : Telas {
-    std::vector<std::string> mensagens;
-    void mensagem(const std::string& t) override { mensagens.push_back(t); }
-    void erro(const std::string& t) override { mensagens.push_back(t); }
-};
-
-void tecla(QWidget* w, int k) {
-    QKeyEvent e(QEvent::KeyPress, k, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
 
 // Ticks the round screen's clock until its counter reaches `contador` (or the day ends).
 void tiqueate(SessaoJogo& s, TelaRodada* r, int contador) {

@@ -29,6 +29,7 @@
 #include "partida/arbitros.h"
 #include "partida/controle.h"
 #include "partida/motor.h"
+#include "apoiotelas.h"
 
 using namespace quintaro;
 using namespace quintaro::teste;
@@ -41,11 +42,6 @@ struct TelasTeste : TelasQt {
     void mensagem(const std::string& t) override { mensagens.push_back(t); }
     void erro(const std::string& t) override { mensagens.push_back(t); }
 };
-
-void tecla(QWidget* w, int k) {
-    QKeyEvent e(QEvent::KeyPress, k, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
 
 // Answers the next modal screen of type T with `f`, as a person would.
 template <class T>
